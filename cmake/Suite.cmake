@@ -1,0 +1,75 @@
+# Build helpers shared by every folder.
+
+find_program(SUITE_CCACHE ccache)
+if(SUITE_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  # pch_defines/time_macros let ccache serve objects built with a precompiled header.
+  set(CMAKE_CXX_COMPILER_LAUNCHER env CCACHE_SLOPPINESS=pch_defines,time_macros ${SUITE_CCACHE})
+endif()
+
+if(SUITE_FUZZ)
+  # Libraries get coverage instrumentation; only the fuzz executables link libFuzzer itself.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+elseif(SUITE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" OR CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  add_compile_options(-Wall -Wextra -Wno-unused-parameter)
+endif()
+
+# A precompiled Qt header saves most of a widgets file's compile time.
+function(suite_use_pch target header)
+  target_precompile_headers(${target} PRIVATE ${header})
+endfunction()
+
+# suite_add_test(NAME SOURCES files... [GUI] [LINKS libs...] [SERVICES x11 audio])
+#   GUI      - the shared main creates a QApplication (offscreen) instead of a QCoreApplication
+#   SERVICES - the test runs inside tests/with-services, which starts a private Xvfb and/or a
+#              PulseAudio null sink for this run only and stops them afterwards. Such tests run
+#              as one ctest entry; the others are discovered test by test.
+function(suite_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LINKS;SERVICES" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(T_GUI)
+    target_link_libraries(${name} PRIVATE suite_test_main_gui)
+  else()
+    target_link_libraries(${name} PRIVATE suite_test_main_core)
+  endif()
+  target_link_libraries(${name} PRIVATE suite_fakes ${T_LINKS} GTest::gtest GTest::gmock)
+  set(env "SPRACHAUSGABE_SYSTEM_DIR=${SUITE_DATA_DIR}" "SPRACHAUSGABE_AUDIO=null")
+  if(T_SERVICES)
+    set(flags "")
+    foreach(s ${T_SERVICES})
+      list(APPEND flags "--${s}")
+    endforeach()
+    add_test(NAME ${name}
+             COMMAND ${PROJECT_SOURCE_DIR}/tests/with-services ${flags} -- $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "SPRACHAUSGABE_SYSTEM_DIR=${SUITE_DATA_DIR}"
+                                            TIMEOUT 600)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+                         PROPERTIES ENVIRONMENT "${env};QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+  endif()
+endfunction()
+
+# suite_add_fuzz(NAME SOURCE file LINKS libs... CORPUS dir)
+#   With SUITE_FUZZ (clang): a libFuzzer executable NAME_fuzz.
+#   Always: NAME_replay, built with the normal compiler, replays every file of the corpus
+#   under ctest, so the parser meets its corpus on every build.
+function(suite_add_fuzz name)
+  cmake_parse_arguments(F "" "SOURCE;CORPUS" "LINKS" ${ARGN})
+  if(SUITE_FUZZ)
+    add_executable(${name}_fuzz ${F_SOURCE})
+    target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name}_fuzz PRIVATE ${F_LINKS})
+    set_target_properties(${name}_fuzz PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+  elseif(SUITE_TESTS)
+    add_executable(${name}_replay ${F_SOURCE} ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
+    target_link_libraries(${name}_replay PRIVATE ${F_LINKS} Qt6::Core)
+    set_target_properties(${name}_replay PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz)
+    add_test(NAME ${name}_replay COMMAND ${name}_replay ${F_CORPUS})
+  endif()
+endfunction()
