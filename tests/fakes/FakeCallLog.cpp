@@ -1,0 +1,22 @@
+#include "fakes/FakeCallLog.h"
+
+namespace suite::test {
+
+Result FakeCallLog::record(const QString& target, const QString& op, const QJsonArray& args)
+{
+    m_calls.append({ target, op, args });
+    const auto failure = m_failures.constFind(op);
+    if (failure != m_failures.constEnd())
+        return Result::failure(*failure);
+    return Result::success();
+}
+
+QStringList FakeCallLog::ops() const
+{
+    QStringList out;
+    for (const FakeCall& call : m_calls)
+        out << (call.target.isEmpty() ? call.op : call.target + QLatin1Char(':') + call.op);
+    return out;
+}
+
+} // namespace suite::test
