@@ -1,0 +1,17 @@
+#include "speech/AudioOutputFactory.h"
+
+#include "speech/NullAudioOutput.h"
+#include "speech/PulseAudioOutput.h"
+
+namespace suite {
+
+std::unique_ptr<AudioOutput> createAudioOutput(QObject* parent)
+{
+    if (qgetenv("SPRACHAUSGABE_AUDIO").trimmed().toLower() != "null") {
+        if (auto pulse = PulseAudioOutput::create(parent))
+            return pulse;
+    }
+    return std::make_unique<NullAudioOutput>(NullAudioOutput::Pacing::RealTime, parent);
+}
+
+} // namespace suite

@@ -1,0 +1,159 @@
+#include "speech/SpeechThread.h"
+
+#include "speech/EspeakLibrary.h"
+#include "speech/UtteranceRenderer.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace suite {
+
+namespace {
+
+std::vector<float> levelsOf(const qint16* samples, int count)
+{
+    std::vector<float> levels;
+    levels.reserve(size_t(count / StreamItem::levelBlock + 1));
+    for (int start = 0; start < count; start += StreamItem::levelBlock) {
+        const int n = std::min(StreamItem::levelBlock, count - start);
+        double sum = 0;
+        for (int i = 0; i < n; ++i) {
+            const double s = samples[start + i] / 32768.0;
+            sum += s * s;
+        }
+        levels.push_back(float(std::sqrt(sum / n)));
+    }
+    return levels;
+}
+
+} // namespace
+
+SpeechThread::SpeechThread(std::function<void()> wake)
+    : m_wake(std::move(wake))
+{
+    std::promise<void> ready;
+    std::future<void> started = ready.get_future();
+    m_thread = std::thread([this, &ready] { run(&ready); });
+    started.wait();
+}
+
+SpeechThread::~SpeechThread()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_quit = true;
+        ++m_generation;
+    }
+    m_jobsChanged.notify_all();
+    m_heardChanged.notify_all();
+    m_thread.join();
+}
+
+void SpeechThread::enqueue(quint64 id, const Utterance& utterance)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_jobs.push_back({ id, utterance, m_generation.load() });
+    }
+    m_jobsChanged.notify_one();
+}
+
+void SpeechThread::stopAll()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_generation;
+        m_jobs.clear();
+        m_items.clear();
+        // Nothing synthesised so far will be heard: the new stream starts from here.
+        m_heard = m_synthesized;
+    }
+    m_heardChanged.notify_all();
+}
+
+std::vector<StreamItem> SpeechThread::take()
+{
+    std::vector<StreamItem> items;
+    std::lock_guard lock(m_mutex);
+    items.swap(m_items);
+    return items;
+}
+
+void SpeechThread::setHeard(qint64 sample)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (sample <= m_heard)
+            return;
+        m_heard = sample;
+    }
+    m_heardChanged.notify_all();
+}
+
+bool SpeechThread::push(StreamItem item, quint64 generation)
+{
+    bool wasEmpty = false;
+    {
+        std::unique_lock lock(m_mutex);
+        if (m_quit || generation != m_generation.load())
+            return false;
+        item.sample = m_synthesized;
+        for (auto& word : item.words)
+            word.sample += m_synthesized;
+        m_synthesized += item.pcm.size() / 2;
+        wasEmpty = m_items.empty();
+        m_items.push_back(std::move(item));
+    }
+    if (wasEmpty)
+        m_wake();
+    std::unique_lock lock(m_mutex);
+    m_heardChanged.wait(lock, [&] {
+        return m_quit || generation != m_generation.load()
+            || m_synthesized - m_heard <= maxAheadSamples;
+    });
+    return !m_quit && generation == m_generation.load();
+}
+
+void SpeechThread::run(std::promise<void>* ready)
+{
+    EspeakLibrary library;
+    m_available = library.isAvailable();
+    m_error = library.error();
+    if (!m_available)
+        std::fprintf(stderr, "Sprachausgabe: %s\n", qPrintable(m_error));
+    UtteranceRenderer renderer(library);
+    ready->set_value();
+
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock lock(m_mutex);
+            m_jobsChanged.wait(lock, [&] { return m_quit || !m_jobs.empty(); });
+            if (m_quit)
+                return;
+            job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+        }
+        const quint64 generation = job.generation;
+        if (!push(StreamItem::make(StreamItem::Kind::Begin, job.id), generation))
+            continue;
+        qint64 utteranceSamples = 0;
+        const bool complete = renderer.render(job.utterance,
+            [&](const qint16* samples, int count,
+                const std::vector<UtteranceRenderer::Word>& words) {
+                StreamItem item = StreamItem::make(StreamItem::Kind::Audio, job.id);
+                item.pcm = QByteArray(reinterpret_cast<const char*>(samples), qsizetype(count) * 2);
+                // Word samples become relative to this chunk; push() makes them absolute.
+                item.words.reserve(words.size());
+                for (const auto& w : words)
+                    item.words.push_back({ w.sample - utteranceSamples, w.position, w.length });
+                utteranceSamples += count;
+                item.levels = levelsOf(samples, count);
+                return push(std::move(item), generation);
+            });
+        if (complete || m_generation.load() == generation)
+            push(StreamItem::make(StreamItem::Kind::End, job.id), generation);
+    }
+}
+
+} // namespace suite
