@@ -43,6 +43,19 @@ TEST(EspeakEngine, PicksTheSilentOutputWhenAskedTo)
     EXPECT_EQ(engine.output().kind(), QStringLiteral("null"));
 }
 
+TEST(EspeakEngine, WithoutASoundServerSpeechGoesOnSilently)
+{
+    qunsetenv("SPRACHAUSGABE_AUDIO");
+    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse/native");
+    EspeakEngine engine;
+    EXPECT_EQ(engine.output().kind(), QStringLiteral("null"));
+    QSignalSpy finished(&engine, &SpeechEngine::utteranceFinished);
+    engine.say(german(QStringLiteral("Hallo")));
+    EXPECT_TRUE(waitFor(finished, 1));
+    qunsetenv("PULSE_SERVER");
+    qputenv("SPRACHAUSGABE_AUDIO", "null");
+}
+
 TEST(EspeakEngine, SpeaksUtterancesInOrderWithTheirWords)
 {
     EspeakEngine engine(realTimeOutput());
