@@ -121,8 +121,9 @@ void verzögerung(const Clock& clock)
     // Wakes the wait for events below at least this often, so the clock is read again even
     // when nothing else happens.
     QTimer wake;
-    wake.start(WakeEveryMs);
     const bool haveEventLoop = QCoreApplication::instance() != nullptr;
+    if (haveEventLoop)
+        wake.start(WakeEveryMs);
     const qint64 start = clock.monotonicMs();
     for (;;) {
         if (haveEventLoop)

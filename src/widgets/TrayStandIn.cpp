@@ -25,6 +25,8 @@ TrayStandIn::TrayStandIn(Deliver deliver)
     setFocusPolicy(Qt::StrongFocus);
     // It never counts as the program's last window: closing it must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Appearing must not take the keyboard from whatever the user is working in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 }
 
 void TrayStandIn::setIcon(const QIcon& icon)
