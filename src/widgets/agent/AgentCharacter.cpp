@@ -209,7 +209,6 @@ void AgentCharacter::start(const Request& request)
         // The first frame is set before the window maps, so the base never flashes up.
         playThen(QStringLiteral("Show"), false);
         m_window->show();
-        m_window->raise();
         return;
     case Kind::Hide:
         if (!m_window->isVisible())

@@ -117,7 +117,6 @@ void WordBalloon::showNear(const QRect& anchor)
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - height()));
     move(x, y);
     show();
-    raise();
 }
 
 void WordBalloon::paintEvent(QPaintEvent*)

@@ -1,0 +1,212 @@
+// sprich: speaks a text through one of the suite's characters, or into a WAV file.
+//   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
+#include "core/Paths.h"
+#include "speech/Character.h"
+#include "speech/EspeakEngine.h"
+#include "speech/SpeedTag.h"
+#include "speech/WavExport.h"
+#include "widgets/agent/AgentCharacter.h"
+#include "widgets/agent/CharacterAgent.h"
+#include "widgets/agent/CharacterFile.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+
+#include <cstdio>
+#include <cstring>
+
+using namespace suite;
+
+namespace {
+
+constexpr qsizetype kMaxTextBytes = 1024 * 1024;
+
+struct Options {
+    QString character = QStringLiteral("Genie");
+    int rate = 0; // 0: the character's own rate
+    QString language = QStringLiteral("de");
+    QString wavPath;
+    QString text;
+};
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "sprich: %s\n", qPrintable(message));
+    return 1;
+}
+
+bool argvHas(int argc, char** argv, std::initializer_list<const char*> names)
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* name : names) {
+            const size_t n = std::strlen(name);
+            // "--wav FILE" and "--wav=FILE" alike.
+            if (std::strncmp(argv[i], name, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+// Programs of the suite run on X11 (or XWayland). Without any display, and for work that
+// needs no window, Qt's offscreen platform lets the tool run all the same.
+void choosePlatform(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const bool windowless = argvHas(argc, argv, { "--wav", "--help", "-h", "--version", "-v" });
+    if (windowless || qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    else
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QString readStandardInput(bool* tooLong)
+{
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = in.read(kMaxTextBytes + 1);
+    *tooLong = bytes.size() > kMaxTextBytes;
+    return QString::fromUtf8(bytes);
+}
+
+// Fills options from the command line; returns an error message, or "" when all is well.
+QString parseOptions(QCommandLineParser& parser, Options* options)
+{
+    const QString rate = parser.value(QStringLiteral("rate"));
+    if (!rate.isEmpty()) {
+        bool ok = false;
+        options->rate = rate.toInt(&ok);
+        if (!ok || options->rate < SpeedTag::minimumRate || options->rate > SpeedTag::maximumRate)
+            return QStringLiteral("--rate erwartet Worte pro Minute von %1 bis %2, nicht \"%3\"")
+                .arg(SpeedTag::minimumRate)
+                .arg(SpeedTag::maximumRate)
+                .arg(rate);
+    }
+    if (parser.isSet(QStringLiteral("lang"))) {
+        options->language = parser.value(QStringLiteral("lang"));
+        if (options->language != QLatin1String("de") && options->language != QLatin1String("en"))
+            return QStringLiteral("--lang kennt nur de und en, nicht \"%1\"")
+                .arg(options->language);
+    }
+    if (parser.isSet(QStringLiteral("character")))
+        options->character = parser.value(QStringLiteral("character"));
+    if (options->character.isEmpty() || options->character.contains(QLatin1Char('/')))
+        return QStringLiteral("ungültiger Charaktername \"%1\"").arg(options->character);
+    options->wavPath = parser.value(QStringLiteral("wav"));
+    if (parser.isSet(QStringLiteral("wav")) && options->wavPath.isEmpty())
+        return QStringLiteral("--wav braucht einen Dateinamen");
+
+    options->text = parser.positionalArguments().join(QLatin1Char(' '));
+    if (options->text.isEmpty()) {
+        bool tooLong = false;
+        options->text = readStandardInput(&tooLong);
+        if (tooLong)
+            return QStringLiteral("der Text ist länger als %1 MiB")
+                .arg(kMaxTextBytes / (1024 * 1024));
+    }
+    if (options->text.trimmed().isEmpty())
+        return QStringLiteral("kein Text zum Sprechen (als Argument oder auf der Standardeingabe)");
+    return {};
+}
+
+int writeWav(const Options& options, const QString& characterFile)
+{
+    CharacterData data;
+    if (Result r = CharacterFile::load(characterFile, &data); !r)
+        return fail(r.error);
+    Utterance utterance;
+    utterance.text = options.text;
+    utterance.wordsPerMinute = options.rate > 0 ? options.rate : data.wordsPerMinute;
+    utterance.voice = data.voice;
+    utterance.voice.language = options.language;
+    if (Result r = synthesizeToWav(utterance, options.wavPath); !r)
+        return fail(r.error);
+    return 0;
+}
+
+int speakThroughCharacter(QApplication& app, const Options& options)
+{
+    EspeakEngine engine;
+    if (!engine.isAvailable())
+        return fail(
+            QStringLiteral("die Sprachausgabe ist nicht verfügbar: %1").arg(engine.error()));
+    CharacterAgent agent(paths::characterDir(), engine);
+    const QString id = options.character;
+    if (Result r = agent.LoadCharacter(id, id + QStringLiteral(".acs")); !r)
+        return fail(r.error);
+    Character* character = agent.GetCharacter(id);
+    if (!character)
+        return fail(QStringLiteral("der Charakter %1 ist nicht geladen").arg(id));
+    if (Result r = character->SetLanguage(options.language == QLatin1String("en") ? 1033 : 1031);
+        !r)
+        return fail(r.error);
+
+    QObject::connect(&agent, &CharacterAgent::characterIdle, &app, [&] {
+        if (!agent.loaded(id) || !agent.loaded(id)->isBusy())
+            app.quit();
+    });
+    character->Show();
+    character->Speak(
+        options.rate > 0 ? SpeedTag::compose(options.rate, options.text) : options.text);
+    character->Hide();
+    app.exec();
+    agent.UnloadCharacter(id);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    choosePlatform(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("sprich"));
+    QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Spricht einen Text durch eine Figur der Sprachausgabe oder in eine "
+                       "WAV-Datei. Ohne TEXT wird die Standardeingabe gelesen."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+        { { QStringLiteral("c"), QStringLiteral("character") },
+            QStringLiteral("Die Figur (Genie, Merlin, Robby; Vorgabe Genie)."),
+            QStringLiteral("NAME") },
+        { { QStringLiteral("r"), QStringLiteral("rate") },
+            QStringLiteral("Sprechgeschwindigkeit in Worten pro Minute."), QStringLiteral("WPM") },
+        { { QStringLiteral("l"), QStringLiteral("lang") }, QStringLiteral("Sprache: de oder en."),
+            QStringLiteral("de|en") },
+        { { QStringLiteral("w"), QStringLiteral("wav") },
+            QStringLiteral("Schreibt die Sprache in diese WAV-Datei, ohne Fenster."),
+            QStringLiteral("DATEI") },
+    });
+    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Der zu sprechende Text."),
+        QStringLiteral("[TEXT...]"));
+    if (!parser.parse(QApplication::arguments()))
+        return fail(parser.errorText());
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("sprich %s\n", SUITE_VERSION);
+        return 0;
+    }
+
+    Options options;
+    if (const QString error = parseOptions(parser, &options); !error.isEmpty())
+        return fail(error);
+    const QString file = paths::findFileNoCase(paths::characterDir(), options.character + ".acs");
+    if (file.isEmpty()) {
+        return fail(QStringLiteral("Charakterdatei nicht gefunden: %1/%2.acs")
+                        .arg(paths::characterDir(), options.character));
+    }
+    if (!options.wavPath.isEmpty())
+        return writeWav(options, file);
+    return speakThroughCharacter(app, options);
+}
