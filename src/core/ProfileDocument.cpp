@@ -1,5 +1,7 @@
 #include "core/ProfileDocument.h"
 
+#include <QStringDecoder>
+
 namespace suite {
 
 namespace {
@@ -38,6 +40,15 @@ QString trimmedText(const QString& text)
     while (end > begin && isBlank(text[end - 1]))
         --end;
     return text.mid(begin, end - begin);
+}
+
+// Unlike QString::fromUtf8, keeps a U+FEFF at the start: a value may begin with one, and
+// only the file's first bytes are a byte order mark.
+QString decoded(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8,
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 QString unquoted(const QString& value)
@@ -123,7 +134,7 @@ ProfileDocument::Line ProfileDocument::parseLine(QByteArray text, QByteArray end
         const qsizetype close = trimmed.lastIndexOf(']');
         if (close > 0) {
             line.kind = LineKind::Section;
-            line.name = trimmedText(QString::fromUtf8(trimmed.mid(1, close - 1)));
+            line.name = trimmedText(decoded(trimmed.mid(1, close - 1)));
             return line;
         }
     }
@@ -133,8 +144,8 @@ ProfileDocument::Line ProfileDocument::parseLine(QByteArray text, QByteArray end
         return line;
     }
     line.kind = LineKind::Key;
-    line.name = trimmedText(QString::fromUtf8(trimmed.left(equals)));
-    line.value = trimmedText(QString::fromUtf8(trimmed.mid(equals + 1)));
+    line.name = trimmedText(decoded(trimmed.left(equals)));
+    line.value = trimmedText(decoded(trimmed.mid(equals + 1)));
     return line;
 }
 
@@ -145,7 +156,9 @@ QByteArray ProfileDocument::serialise() const
         size += line.text.size() + crLf.size();
     QByteArray out;
     out.reserve(size);
-    if (m_bom)
+    // A first line written to start with U+FEFF would read as a byte order mark without one.
+    const bool bom = m_bom || (!m_lines.isEmpty() && m_lines.front().text.startsWith(utf8Bom));
+    if (bom)
         out += utf8Bom;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];

@@ -10,7 +10,7 @@ struct Result {
     QString error;
 
     static Result success() { return {}; }
-    static Result failure(QString why) { return {false, std::move(why)}; }
+    static Result failure(QString why) { return { false, std::move(why) }; }
     explicit operator bool() const { return ok; }
 };
 

@@ -101,6 +101,13 @@ TEST(ProfileDocumentRead, HonoursAByteOrderMarkAndUtf8Values)
     EXPECT_EQ(doc.serialise(), bytes);
     ASSERT_TRUE(doc.write("Speed", "V", "90"));
     EXPECT_TRUE(doc.serialise().startsWith("\xEF\xBB\xBF[Charakter]\r\n"));
+    // Only the file's first bytes are a byte order mark: a value may begin with U+FEFF.
+    const QString zwnbsp = QString(QChar(0xFEFF)) + "x";
+    ASSERT_TRUE(doc.write("Speed", "V", zwnbsp));
+    EXPECT_EQ(ProfileDocument::parse(doc.serialise()).read("Speed", "V", ""), zwnbsp);
+    ProfileDocument noBom = ProfileDocument::parse({});
+    ASSERT_TRUE(noBom.write("", zwnbsp, "1"));
+    EXPECT_EQ(ProfileDocument::parse(noBom.serialise()).read("", zwnbsp, ""), "1");
 }
 
 TEST(ProfileDocumentRead, ALineWithoutEqualsSignIsKeptButIsNoKey)
