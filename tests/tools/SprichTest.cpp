@@ -1,0 +1,168 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::HasSubstr;
+
+namespace {
+
+struct SprichRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs sprich as a user would: its own process, the test's environment plus extras, with
+// stdin closed unless text is given for it.
+SprichRun sprich(
+    const QStringList& args, const QProcessEnvironment& extra = {}, const QByteArray& input = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SPRACHAUSGABE_AUDIO", "null");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const QString& key : extra.keys()) {
+        if (extra.value(key) == "<unset>")
+            env.remove(key);
+        else
+            env.insert(key, extra.value(key));
+    }
+    process.setProcessEnvironment(env);
+    process.start(SPRICH_BINARY, args);
+    if (!process.waitForStarted(30000))
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromUtf8(process.readAllStandardOutput()),
+        QString::fromUtf8(process.readAllStandardError()) };
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint32 le32(const QByteArray& b, int at)
+{
+    return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16
+        | quint32(quint8(b[at + 3])) << 24;
+}
+
+} // namespace
+
+TEST(sprich, WavFileIsAValidRiffThatGrowsWithTheText)
+{
+    QTemporaryDir dir;
+    const QString shortWav = dir.filePath("kurz.wav");
+    const QString longWav = dir.filePath("lang.wav");
+    SprichRun r = sprich({ "--wav", shortWav, "Guten Tag" });
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = sprich({ "--character", "merlin", "--wav", longWav }, {},
+        "Guten Tag mein Herr, bist Du zu Hause? Ich bin dein persönlicher Diener.");
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    const QByteArray a = readAll(shortWav);
+    const QByteArray b = readAll(longWav);
+    for (const QByteArray& wav : { a, b }) {
+        ASSERT_GT(wav.size(), 44);
+        EXPECT_EQ(wav.left(4), "RIFF");
+        EXPECT_EQ(wav.mid(8, 4), "WAVE");
+        EXPECT_EQ(le32(wav, 4), quint32(wav.size() - 8));
+    }
+    EXPECT_GT(b.size(), a.size() * 2);
+}
+
+TEST(sprich, FasterRateGivesAShorterRecording)
+{
+    QTemporaryDir dir;
+    const QString text = "Eins zwei drei vier fünf sechs sieben acht neun zehn";
+    ASSERT_EQ(sprich({ "--rate", "100", "--wav", dir.filePath("slow.wav"), text }).exitCode, 0);
+    ASSERT_EQ(sprich({ "--rate", "300", "--wav", dir.filePath("fast.wav"), text }).exitCode, 0);
+    EXPECT_LT(readAll(dir.filePath("fast.wav")).size(), readAll(dir.filePath("slow.wav")).size());
+}
+
+TEST(sprich, BadInputEndsWithExitOneAndAMessage)
+{
+    QTemporaryDir dir;
+    SprichRun r = sprich({ "--character", "Nobody", "Hallo" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("Charakterdatei nicht gefunden"));
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("Nobody.acs"));
+
+    r = sprich({ "--character", "Nobody", "--wav", dir.filePath("x.wav"), "Hallo" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.wav")));
+
+    r = sprich({ "--rate", "schnell", "Hallo" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("--rate"));
+    r = sprich({ "--lang", "fr", "Bonjour" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("--lang"));
+    r = sprich({ "--lautstaerke", "9", "Hallo" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("lautstaerke"));
+    r = sprich({}, {}, "   \n");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("kein Text"));
+    r = sprich({ "--wav", "/nonexistent-folder/x.wav", "Hallo" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_FALSE(r.err.isEmpty());
+}
+
+TEST(sprich, AnswersHelpAndVersionWithoutAWindow)
+{
+    QProcessEnvironment noDisplay;
+    noDisplay.insert("DISPLAY", "<unset>");
+    noDisplay.insert("QT_QPA_PLATFORM", "<unset>");
+    SprichRun r = sprich({ "--help" }, noDisplay);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_THAT(r.out.toStdString(), HasSubstr("--character"));
+    EXPECT_THAT(r.out.toStdString(), HasSubstr("--wav"));
+    r = sprich({ "--version" }, noDisplay);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_THAT(r.out.toStdString(), HasSubstr("sprich "));
+}
+
+TEST(sprich, SpeaksThroughTheCharacterEvenWithoutADisplay)
+{
+    QTemporaryDir dir;
+    QProcessEnvironment env;
+    env.insert("DISPLAY", "<unset>");
+    env.insert("QT_QPA_PLATFORM", "<unset>");
+    env.insert("SPRACHAUSGABE_SPEECH_LOG", dir.filePath("log.jsonl"));
+    const SprichRun r = sprich({ "--lang", "en", "Good morning" }, env);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+
+    QStringList ops;
+    for (const QByteArray& line : readAll(dir.filePath("log.jsonl")).split('\n')) {
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        if (o.isEmpty())
+            continue;
+        EXPECT_EQ(o.value("character").toString(), "Genie");
+        EXPECT_FALSE(o.contains("error")) << line.constData();
+        ops << o.value("op").toString();
+        if (ops.last() == "Speak")
+            EXPECT_EQ(o.value("args").toArray().first().toString(), "Good morning");
+        if (ops.last() == "SetLanguage")
+            EXPECT_EQ(o.value("args").toArray().first().toInt(), 1033);
+    }
+    const auto order = [&](const QString& op) { return ops.indexOf(op); };
+    ASSERT_GE(order("LoadCharacter"), 0);
+    EXPECT_LT(order("LoadCharacter"), order("Show"));
+    EXPECT_LT(order("Show"), order("Speak"));
+    EXPECT_LT(order("Speak"), order("Hide"));
+}

@@ -1,0 +1,56 @@
+#include "widgets/agent/WordBalloon.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+using namespace suite;
+
+TEST(WordBalloonTest, MarksTheWordHoldingAPosition)
+{
+    WordBalloon balloon;
+    balloon.setText("  Es ist 14:30 Uhr.");
+    balloon.markWord(0); // before the first word: nothing to mark
+    EXPECT_EQ(balloon.markedWord(), "");
+    balloon.markWord(3);
+    EXPECT_EQ(balloon.markedWord(), "Es");
+    balloon.markWord(10); // inside a token, as a number's spoken parts report
+    EXPECT_EQ(balloon.markedWord(), "14:30");
+    balloon.markWord(500);
+    EXPECT_EQ(balloon.markedWord(), "Uhr.");
+    balloon.setText("Neu");
+    EXPECT_EQ(balloon.markedWord(), "");
+}
+
+TEST(WordBalloonTest, LongTextsKeepTheBalloonSmallAndFollowTheWord)
+{
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("Wort%1 ").arg(i);
+    WordBalloon balloon;
+    balloon.setText(text);
+    const QSize first = balloon.size();
+    const int at = text.indexOf("Wort1500 ");
+    balloon.markWord(at + 2);
+    EXPECT_EQ(balloon.markedWord(), "Wort1500");
+    EXPECT_LE(balloon.height(), first.height());
+    EXPECT_LE(
+        balloon.height(), (WordBalloon::kMaxLines + 1) * balloon.fontMetrics().lineSpacing() + 40);
+}
+
+TEST(WordBalloonTest, StaysOnTheScreenNextToTheCharacter)
+{
+    WordBalloon balloon;
+    balloon.setText("Guten Tag mein Herr");
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+
+    balloon.showNear(QRect(area.left() + 300, area.top() + 300, 150, 200));
+    EXPECT_TRUE(balloon.isVisible());
+    EXPECT_LE(balloon.geometry().bottom(), area.top() + 300 + 10); // above the character
+
+    balloon.showNear(QRect(area.left(), area.top(), 150, 200)); // no room above
+    EXPECT_GE(balloon.y(), area.top() + 150);
+    EXPECT_GE(balloon.x(), area.left());
+    EXPECT_TRUE(area.contains(balloon.geometry()));
+}
