@@ -20,7 +20,8 @@ bool isBlank(QChar c)
     return c.unicode() < 0x80 && isBlank(static_cast<char>(c.unicode()));
 }
 
-QByteArray trimmedBytes(const QByteArray& text)
+// Text is QByteArray (raw lines) or QString (names and values); both trim the same blanks.
+template <typename Text> Text trimmedBlanks(const Text& text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -31,15 +32,14 @@ QByteArray trimmedBytes(const QByteArray& text)
     return text.mid(begin, end - begin);
 }
 
+QByteArray trimmedBytes(const QByteArray& text)
+{
+    return trimmedBlanks(text);
+}
+
 QString trimmedText(const QString& text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
+    return trimmedBlanks(text);
 }
 
 // Unlike QString::fromUtf8, keeps a U+FEFF at the start: a value may begin with one, and
