@@ -1,0 +1,31 @@
+// zifferio: the talking calculator.
+#include "calculator/Calculator.h"
+#include "core/CommandLine.h"
+#include "core/Platform.h"
+#include "speech/EspeakEngine.h"
+#include "widgets/MessageBoxesDialog.h"
+#include "widgets/SpeechSynthesizer.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    suite::CommandLine commandLine(QStringLiteral("zifferio"),
+                                   QStringLiteral("Der sprechende Taschenrechner: spricht jede "
+                                                  "Taste und jedes Ergebnis."));
+    if (commandLine.handle(argc, argv))
+        return commandLine.exitCode();
+    suite::chooseQtPlatform();
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zifferio"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zifferio.svg")));
+
+    suite::EspeakEngine engine;
+    suite::MessageBoxesDialog messageBoxes;
+    auto* synthesizer = new suite::SpeechSynthesizer(engine); // the window takes it over
+    suite::calc::Calculator calculator(*synthesizer, synthesizer, messageBoxes);
+    calculator.show();
+    return QApplication::exec();
+}
