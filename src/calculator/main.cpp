@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 #include "core/Platform.h"
 #include "speech/EspeakEngine.h"
+#include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechSynthesizer.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zifferio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zifferio.svg")));
+    suite::installGermanQtTranslations();
 
     suite::EspeakEngine engine;
     suite::MessageBoxesDialog messageBoxes;
