@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <cstdio>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +28,10 @@ int main(int argc, char** argv)
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child == 0) {
+        // the program's own chatter would mix with the figures
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
         execvp(argv[1], argv + 1);
         _exit(127);
     }
