@@ -1,15 +1,16 @@
 #include "speech/EspeakEngine.h"
 #include "speech/NullAudioOutput.h"
 
+#include "speech/SpeechSignalWait.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 using namespace suite;
+using suite::test::waitForSignals;
 
 namespace {
-
-constexpr int generous = 30000; // ms; signals normally come far sooner
 
 Utterance german(const QString& text, int wpm = 250)
 {
@@ -22,15 +23,6 @@ Utterance german(const QString& text, int wpm = 250)
 std::unique_ptr<AudioOutput> realTimeOutput()
 {
     return std::make_unique<NullAudioOutput>(NullAudioOutput::Pacing::RealTime);
-}
-
-bool waitFor(QSignalSpy& spy, int count)
-{
-    while (spy.count() < count) {
-        if (!spy.wait(generous))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -51,7 +43,7 @@ TEST(EspeakEngine, WithoutASoundServerSpeechGoesOnSilently)
     EXPECT_EQ(engine.output().kind(), QStringLiteral("null"));
     QSignalSpy finished(&engine, &SpeechEngine::utteranceFinished);
     engine.say(german(QStringLiteral("Hallo")));
-    EXPECT_TRUE(waitFor(finished, 1));
+    EXPECT_TRUE(waitForSignals(finished, 1));
     qunsetenv("PULSE_SERVER");
     qputenv("SPRACHAUSGABE_AUDIO", "null");
 }
@@ -70,7 +62,7 @@ TEST(EspeakEngine, SpeaksUtterancesInOrderWithTheirWords)
     EXPECT_NE(a, 0u);
     EXPECT_NE(a, b);
     EXPECT_TRUE(engine.isSpeaking());
-    ASSERT_TRUE(waitFor(finished, 2));
+    ASSERT_TRUE(waitForSignals(finished, 2));
     EXPECT_FALSE(engine.isSpeaking());
 
     ASSERT_EQ(started.count(), 2);
@@ -104,7 +96,7 @@ TEST(EspeakEngine, BlankTextsFinishAtOnceWithoutSound)
     controls += QStringLiteral("\x01\n\t ");
     const quint64 a = engine.say(german(QString()));
     const quint64 b = engine.say(german(controls));
-    ASSERT_TRUE(waitFor(finished, 2));
+    ASSERT_TRUE(waitForSignals(finished, 2));
     EXPECT_EQ(started.count(), 2);
     EXPECT_EQ(finished[0][0].toULongLong(), a);
     EXPECT_EQ(finished[1][0].toULongLong(), b);
@@ -127,7 +119,7 @@ TEST(EspeakEngine, StopAllEndsTheSoundAndDropsTheQueue)
     const quint64 a = engine.say(german(longText, 150));
     engine.say(german(QStringLiteral("Das hier darf man nie hören.")));
     engine.say(german(QStringLiteral("Das auch nicht.")));
-    ASSERT_TRUE(waitFor(words, 3));
+    ASSERT_TRUE(waitForSignals(words, 3));
 
     engine.stopAll();
     EXPECT_FALSE(engine.isSpeaking());
@@ -144,7 +136,7 @@ TEST(EspeakEngine, StopAllEndsTheSoundAndDropsTheQueue)
 
     // The engine speaks normally afterwards.
     const quint64 c = engine.say(german(QStringLiteral("Weiter geht es")));
-    ASSERT_TRUE(waitFor(finished, 2));
+    ASSERT_TRUE(waitForSignals(finished, 2));
     EXPECT_EQ(finished[1][0].toULongLong(), c);
 }
 
@@ -176,7 +168,7 @@ TEST(EspeakEngine, HugeTextWithNulsStartsAtOnceAndStaysAShortWayAhead)
     QObject::connect(&engine, &EspeakEngine::audioWritten, [&](qsizetype n) { writtenBytes += n; });
     QSignalSpy words(&engine, &SpeechEngine::wordReached);
     engine.say(german(text));
-    ASSERT_TRUE(waitFor(words, 12));
+    ASSERT_TRUE(waitForSignals(words, 12));
     EXPECT_EQ(text.mid(words[0][1].toInt(), words[0][2].toInt()), QStringLiteral("Ein"));
     // Back-pressure: synthesis runs at most 1.5 s (plus one chunk) ahead of what is heard.
     const double aheadSeconds = writtenBytes / 44100.0 - out->processedUs() / 1e6;
@@ -194,7 +186,7 @@ TEST(EspeakEngine, OnlyOneEngineOwnsEspeakAndTheOtherStillFinishes)
     EXPECT_FALSE(second.error().isEmpty());
     QSignalSpy finished(&second, &SpeechEngine::utteranceFinished);
     const quint64 id = second.say(german(QStringLiteral("Hallo")));
-    ASSERT_TRUE(waitFor(finished, 1));
+    ASSERT_TRUE(waitForSignals(finished, 1));
     EXPECT_EQ(finished[0][0].toULongLong(), id);
     EXPECT_FALSE(second.isSpeaking());
 }
@@ -212,7 +204,7 @@ TEST(EspeakEngine, SlotThatStopsOnAWordStopsCleanly)
         engine.stopAll();
     });
     engine.say(german(QStringLiteral("Eins zwei drei vier fünf sechs")));
-    ASSERT_TRUE(waitFor(finished, 1));
+    ASSERT_TRUE(waitForSignals(finished, 1));
     EXPECT_FALSE(finished.wait(500));
     EXPECT_EQ(wordsAfterStop, 0);
     EXPECT_EQ(finished.count(), 1);

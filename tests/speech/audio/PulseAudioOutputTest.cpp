@@ -3,26 +3,14 @@
 #include "speech/AudioOutputFactory.h"
 #include "speech/EspeakEngine.h"
 
+#include "speech/SpeechSignalWait.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 using namespace suite;
-
-namespace {
-
-constexpr int generous = 30000;
-
-bool waitFor(QSignalSpy& spy, int count)
-{
-    while (spy.count() < count) {
-        if (!spy.wait(generous))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
+using suite::test::waitForSignals;
 
 TEST(PulseAudioOutput, SpeechPlaysThroughTheRealSinkToTheEnd)
 {
@@ -36,7 +24,7 @@ TEST(PulseAudioOutput, SpeechPlaysThroughTheRealSinkToTheEnd)
     u.text = QStringLiteral("Guten Tag, die Uhr zeigt zwölf");
     u.wordsPerMinute = 200;
     const quint64 id = engine.say(u);
-    ASSERT_TRUE(waitFor(finished, 1));
+    ASSERT_TRUE(waitForSignals(finished, 1));
     EXPECT_EQ(started.count(), 1);
     EXPECT_EQ(finished[0][0].toULongLong(), id);
     EXPECT_GE(words.count(), 4);
@@ -55,7 +43,7 @@ TEST(PulseAudioOutput, StopAllEndsRealPlayback)
     for (int i = 0; i < 50; ++i)
         text += QStringLiteral("Ein Satz, der nicht zu Ende gesprochen wird. ");
     const quint64 id = engine.say(Utterance { text });
-    ASSERT_TRUE(waitFor(words, 2));
+    ASSERT_TRUE(waitForSignals(words, 2));
     engine.stopAll();
     ASSERT_EQ(finished.count(), 1);
     EXPECT_EQ(finished[0][0].toULongLong(), id);
@@ -66,7 +54,7 @@ TEST(PulseAudioOutput, StopAllEndsRealPlayback)
 
     // The sink still works after the drop.
     engine.say(Utterance { QStringLiteral("Noch einmal") });
-    ASSERT_TRUE(waitFor(finished, 2));
+    ASSERT_TRUE(waitForSignals(finished, 2));
 }
 
 TEST(PulseAudioOutput, FactoryHonoursTheSilentSwitch)
