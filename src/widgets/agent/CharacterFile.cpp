@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSvgRenderer>
 
 namespace suite {
@@ -34,6 +35,39 @@ bool readInt(const QString& s, int lo, int hi, int* out)
         return false;
     *out = v;
     return true;
+}
+
+QSet<QString> matches(const QRegularExpression& re, const QByteArray& svg)
+{
+    QSet<QString> out;
+    auto it = re.globalMatch(QString::fromUtf8(svg));
+    while (it.hasNext())
+        out.insert(it.next().captured(1));
+    return out;
+}
+
+QSet<QString> idsIn(const QByteArray& svg)
+{
+    static const QRegularExpression re(QStringLiteral("\\bid\\s*=\\s*[\"']([^\"']+)[\"']"));
+    return matches(re, svg);
+}
+
+// Targets of xlink:href="#x" and url(#x). Qt SVG only warns about a dangling one and draws
+// nothing, so the reader refuses it to keep a typing mistake from going unnoticed.
+QSet<QString> referencesIn(const QByteArray& svg)
+{
+    static const QRegularExpression re(
+        QStringLiteral("(?:href\\s*=\\s*[\"']#|url\\(\\s*#)([^\"')\\s]+)"));
+    return matches(re, svg);
+}
+
+QString danglingReference(const QByteArray& svg, const QSet<QString>& known)
+{
+    for (const QString& ref : referencesIn(svg)) {
+        if (!known.contains(ref))
+            return ref;
+    }
+    return {};
 }
 
 bool isValidSvg(const QByteArray& doc)
@@ -152,7 +186,7 @@ Result Parser::headerLine(const QStringList& words, CharacterData& data)
         data.name = rest;
     } else if (key == QLatin1String("voice")) {
         static const QRegularExpression lang(QStringLiteral("^[a-z]{2,3}(-[a-z0-9]{1,8})?$"));
-        static const QRegularExpression variant(QStringLiteral("^[a-z0-9]{1,16}$"));
+        static const QRegularExpression variant(QStringLiteral("^[A-Za-z0-9_]{1,24}$"));
         if (words.size() != 4 || !lang.match(words[1]).hasMatch()
             || (words[2] != QLatin1String("-") && !variant.match(words[2]).hasMatch())
             || !readInt(words[3], 0, 100, &data.voice.pitch))
@@ -281,10 +315,20 @@ Result Parser::finish(CharacterData& data) const
 
     if (!isValidSvg(data.compose({})))
         return Result::failure(QStringLiteral("das Grundbild [base] ist kein gültiges SVG"));
+    QSet<QString> baseIds = idsIn(data.base);
+    baseIds.insert(QStringLiteral("base"));
+    if (const QString ref = danglingReference(data.base, baseIds); !ref.isEmpty())
+        return Result::failure(
+            QStringLiteral("das Grundbild verweist auf das fehlende Element #%1").arg(ref));
     for (auto it = data.frames.cbegin(); it != data.frames.cend(); ++it) {
         if (!isValidSvg(data.compose({ it.key() })))
             return Result::failure(
                 QStringLiteral("Bild \"%1\" ist kein gültiges SVG").arg(it.key()));
+        const QString ref = danglingReference(it->svg, baseIds + idsIn(it->svg));
+        if (!ref.isEmpty())
+            return Result::failure(
+                QStringLiteral("Bild \"%1\" verweist auf das fehlende Element #%2")
+                    .arg(it.key(), ref));
     }
     for (const QString& m : data.mouth) {
         const auto frame = data.frames.constFind(m);

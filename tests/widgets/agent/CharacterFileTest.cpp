@@ -102,6 +102,10 @@ TEST(CharacterFileTest, RefusesDamagedFilesWithAReason)
     EXPECT_THAT(
         parseError(edited("[frame m0]", "[frame rest]")).toStdString(), HasSubstr("doppelt"));
     EXPECT_THAT(parseError(edited("id Testy\n", "")).toStdString(), HasSubstr("\"id\" fehlt"));
+    EXPECT_THAT(parseError(edited("#body\" transform=\"translate(0 -4)",
+                               "#bodx\" transform=\"translate(0 -4)"))
+                    .toStdString(),
+        HasSubstr("fehlende Element #bodx"));
     EXPECT_THAT(parseError(edited("id Testy", "id ../x")).toStdString(), HasSubstr("Kennung"));
 }
 
