@@ -2,6 +2,7 @@
 // prints one line per target: figures, ratio, target, PASS or MISS.
 #include "RawEspeak.h"
 
+#include "speech/AudioOutputFactory.h"
 #include "speech/EspeakEngine.h"
 #include "speech/EspeakLibrary.h"
 #include "speech/NullAudioOutput.h"
@@ -251,7 +252,8 @@ int main(int argc, char** argv)
         }
     }
     {
-        auto output = std::make_unique<NullAudioOutput>(NullAudioOutput::Pacing::RealTime);
+        // The sound device where there is one (as the programs have it), else the silent output.
+        auto output = createAudioOutput();
         AudioOutput* out = output.get();
         EspeakEngine engine(std::move(output));
         double worst = 0;
