@@ -53,7 +53,8 @@ function(suite_add_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "SPRACHAUSGABE_SYSTEM_DIR=${SUITE_DATA_DIR}"
                                             TIMEOUT 600)
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    # The executable's name leads each test's name, so `ctest -R core` picks a layer.
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "${env};QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
   endif()
 endfunction()
