@@ -25,6 +25,9 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& document, const RtfColorTa
     : m_cursor(&document)
     , m_colors(colors)
 {
+    // Inside one edit block the cursor does not lay out the paragraph after each insertion,
+    // which would make building quadratic in the paragraph length.
+    m_cursor.beginEditBlock();
 }
 
 void RtfDocumentBuilder::appendText(QStringView text, const RtfCharState& state)
@@ -101,6 +104,7 @@ void RtfDocumentBuilder::finish()
 {
     dropLoneSurrogate();
     flushRun();
+    m_cursor.endEditBlock();
 }
 
 void RtfDocumentBuilder::emitPending(const RtfCharState& state)
