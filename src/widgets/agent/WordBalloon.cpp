@@ -13,6 +13,7 @@ namespace {
 constexpr int kTextWidth = 236;
 constexpr int kPadding = 10;
 constexpr int kTail = 14;
+constexpr int kMargin = 4;
 } // namespace
 
 WordBalloon::WordBalloon(QWidget* parent)
@@ -74,6 +75,8 @@ void WordBalloon::layoutPage(int firstWord)
     }
     const int lines = std::max<int>(1, m_page.size());
     setFixedSize(kTextWidth + 2 * kPadding, lines * lineHeight() + 2 * kPadding + kTail);
+    if (isVisible())
+        place();
     update();
 }
 
@@ -104,19 +107,28 @@ QString WordBalloon::markedWord() const
 
 void WordBalloon::showNear(const QRect& anchor)
 {
-    QScreen* screen = QGuiApplication::screenAt(anchor.center());
+    m_anchor = anchor;
+    place();
+    show();
+}
+
+// Above the anchor, or below it when there is no room above; a few pixels off the screen's
+// edges. Called again when a page of another height comes, so the tail keeps its place.
+void WordBalloon::place()
+{
+    QScreen* screen = QGuiApplication::screenAt(m_anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    int x = anchor.center().x() - width() / 2;
-    int y = anchor.top() - height() + 8;
+    const QRect area = (screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768))
+                           .adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    int x = m_anchor.center().x() - width() / 2;
+    int y = m_anchor.top() - height() + 8;
     m_tailAtTop = y < area.top();
     if (m_tailAtTop)
-        y = anchor.bottom() - 8;
+        y = m_anchor.bottom() - 8;
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() - width()));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - height()));
     move(x, y);
-    show();
 }
 
 void WordBalloon::paintEvent(QPaintEvent*)

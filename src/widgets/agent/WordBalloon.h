@@ -41,6 +41,7 @@ private:
     };
 
     void layoutPage(int firstWord);
+    void place();
     int lineHeight() const;
 
     QString m_text;
@@ -48,6 +49,7 @@ private:
     QList<Line> m_page;
     int m_marked = -1;
     bool m_tailAtTop = false;
+    QRect m_anchor;
 };
 
 } // namespace suite

@@ -54,3 +54,21 @@ TEST(WordBalloonTest, StaysOnTheScreenNextToTheCharacter)
     EXPECT_GE(balloon.x(), area.left());
     EXPECT_TRUE(area.contains(balloon.geometry()));
 }
+
+TEST(WordBalloonTest, ShorterLastPageKeepsTheTailAtTheCharacter)
+{
+    QString text;
+    for (int i = 0; i < 60; ++i)
+        text += QStringLiteral("Wort%1 ").arg(i);
+    text += QStringLiteral("Ende");
+    WordBalloon balloon;
+    balloon.setText(text);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    balloon.showNear(QRect(area.left() + 400, area.top() + 400, 150, 200));
+    const int bottom = balloon.geometry().bottom();
+    const int fullHeight = balloon.height();
+    balloon.markWord(text.size() - 2);
+    EXPECT_EQ(balloon.markedWord(), "Ende");
+    EXPECT_LT(balloon.height(), fullHeight);
+    EXPECT_EQ(balloon.geometry().bottom(), bottom);
+}
