@@ -8,13 +8,17 @@
 #include "widgets/agent/WordBalloon.h"
 
 #include <QGuiApplication>
+#include <QRandomGenerator>
 #include <QScreen>
+#include <QTimer>
 #include <QVariantAnimation>
 
 namespace suite {
 
 namespace {
 constexpr int kGlideMs = 300;
+constexpr int kIdleMinMs = 4000;
+constexpr int kIdleMaxMs = 9000;
 const QString kSpeaking = QStringLiteral("Speaking");
 } // namespace
 
@@ -24,7 +28,16 @@ AgentCharacter::AgentCharacter(const QString& id, SpeechEngine& engine, QObject*
     , m_engine(engine)
     , m_player(new AnimationPlayer(this))
     , m_glide(new QVariantAnimation(this))
+    , m_idleTimer(new QTimer(this))
 {
+    // A character that stands still for a while blinks now and then, so it looks alive.
+    m_idleTimer->setSingleShot(true);
+    connect(m_idleTimer, &QTimer::timeout, this, [this] {
+        if (!isLoaded() || !m_window->isVisible() || isBusy())
+            return;
+        m_player->play(m_data.animations.value(QStringLiteral("Blink")));
+        scheduleIdle();
+    });
     m_glide->setDuration(kGlideMs);
     m_glide->setEasingCurve(QEasingCurve::InOutQuad);
     connect(m_glide, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
@@ -65,6 +78,8 @@ AgentCharacter::AgentCharacter(const QString& id, SpeechEngine& engine, QObject*
 
 AgentCharacter::~AgentCharacter()
 {
+    // No engine signal may reach a character that is going away.
+    disconnect(&m_engine, nullptr, this, nullptr);
     if (m_utterance != 0)
         m_engine.stopAll();
 }
@@ -167,6 +182,7 @@ Result AgentCharacter::StopAll()
     m_hideAfterAnimation = false;
     resetStage();
     m_engine.stopAll();
+    scheduleIdle();
     if (wasBusy)
         emit idle();
     return Result::success();
@@ -202,6 +218,8 @@ void AgentCharacter::runNext()
 
 void AgentCharacter::start(const Request& request)
 {
+    m_idleTimer->stop();
+    m_player->stop(); // an idle blink gives way at once
     switch (request.kind) {
     case Kind::Show:
         if (m_window->isVisible())
@@ -263,6 +281,7 @@ void AgentCharacter::finishRequest()
         return;
     m_running = false;
     if (m_queue.isEmpty()) {
+        scheduleIdle();
         emit idle();
         return;
     }
@@ -272,8 +291,14 @@ void AgentCharacter::finishRequest()
     }
 }
 
+void AgentCharacter::scheduleIdle()
+{
+    m_idleTimer->start(QRandomGenerator::global()->bounded(kIdleMinMs, kIdleMaxMs));
+}
+
 void AgentCharacter::resetStage()
 {
+    m_idleTimer->stop();
     m_player->stop();
     m_glide->stop();
     if (m_balloon)

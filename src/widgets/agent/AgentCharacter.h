@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class QTimer;
 class QVariantAnimation;
 
 namespace suite {
@@ -70,6 +71,7 @@ private:
     void speak(const Utterance& utterance);
     void finishRequest();
     void resetStage();
+    void scheduleIdle();
 
     QString m_id;
     SpeechEngine& m_engine;
@@ -79,6 +81,7 @@ private:
     std::unique_ptr<WordBalloon> m_balloon;
     AnimationPlayer* m_player;
     QVariantAnimation* m_glide;
+    QTimer* m_idleTimer;
     QList<Request> m_queue;
     bool m_running = false;
     bool m_hideAfterAnimation = false;

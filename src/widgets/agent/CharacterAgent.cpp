@@ -26,7 +26,14 @@ CharacterAgent::CharacterAgent(const QString& characterDir, SpeechEngine& engine
 {
 }
 
-CharacterAgent::~CharacterAgent() = default;
+CharacterAgent::~CharacterAgent()
+{
+    // Characters leave quietly: nothing they report may reach an agent half gone.
+    for (auto& entry : m_characters) {
+        entry.second->disconnect(this);
+        entry.second->unload();
+    }
+}
 
 Result CharacterAgent::LoadCharacter(const QString& id, const QString& fileName)
 {
