@@ -11,11 +11,12 @@ using ::testing::ElementsAre;
 TEST(RtfFormatting, ParagraphsLineBreaksAndTheClosingParAddNoEmptyParagraph)
 {
     const auto result = readRtf("{\\rtf1\\ansi Erste Zeile\\par\n"
-                                "Zweite\\line Zeile\\par\\pard\\par Vierte\\par}");
+                                "Zweite\\line Zeile\\par\\pard\\par Vierte\\page F\\'fcnfte\\sect "
+                                "Sechste\\par}");
     ASSERT_TRUE(result.ok);
     EXPECT_TRUE(result.message.isEmpty());
     EXPECT_THAT(paragraphs(*result.document),
-        ElementsAre(u"Erste Zeile", u"Zweite\u2028Zeile", u"", u"Vierte"));
+        ElementsAre(u"Erste Zeile", u"Zweite\u2028Zeile", u"", u"Vierte", u"Fünfte", u"Sechste"));
 }
 
 TEST(RtfFormatting, BoldItalicUnderlineAndStrikeFollowGroupsAndZeroParameters)
