@@ -168,4 +168,40 @@ RtfKeyword lookupKeyword(QByteArrayView word)
     return RtfKeyword::Unknown;
 }
 
+char16_t characterFor(RtfKeyword keyword)
+{
+    switch (keyword) {
+    case K::Line:
+        return 0x2028; // a line break inside the paragraph
+    case K::Tab:
+        return u'\t';
+    case K::EmDash:
+        return 0x2014;
+    case K::EnDash:
+        return 0x2013;
+    case K::EmSpace:
+        return 0x2003;
+    case K::EnSpace:
+        return 0x2002;
+    case K::QuarterEmSpace:
+        return 0x2005;
+    case K::Bullet:
+        return 0x2022;
+    case K::LeftQuote:
+        return 0x2018;
+    case K::RightQuote:
+        return 0x2019;
+    case K::LeftDoubleQuote:
+        return 0x201C;
+    case K::RightDoubleQuote:
+        return 0x201D;
+    case K::ZeroWidthJoiner:
+        return 0x200D;
+    case K::ZeroWidthNonJoiner:
+        return 0x200C;
+    default:
+        return 0;
+    }
+}
+
 } // namespace suite::rtf

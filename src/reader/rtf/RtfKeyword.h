@@ -66,4 +66,7 @@ enum class RtfKeyword {
 
 RtfKeyword lookupKeyword(QByteArrayView word);
 
+// The character a word such as \emdash or \tab stands for; 0 for every other word.
+char16_t characterFor(RtfKeyword keyword);
+
 } // namespace suite::rtf

@@ -203,6 +203,10 @@ void RtfParser::tableWord(RtfKeyword keyword, const RtfToken& token)
 
 void RtfParser::formattingWord(RtfKeyword keyword, const RtfToken& token)
 {
+    if (const char16_t c = characterFor(keyword)) {
+        special(c);
+        return;
+    }
     RtfCharState& chars = state().chars;
     const bool on = !token.hasParameter || token.parameter != 0;
     const int value = token.parameter;
@@ -292,48 +296,6 @@ void RtfParser::formattingWord(RtfKeyword keyword, const RtfToken& token)
     case RtfKeyword::RowDefaults:
     case RtfKeyword::InTable:
         m_builder.rowStart();
-        break;
-    case RtfKeyword::Line:
-        special(0x2028);
-        break;
-    case RtfKeyword::Tab:
-        special(u'\t');
-        break;
-    case RtfKeyword::EmDash:
-        special(0x2014);
-        break;
-    case RtfKeyword::EnDash:
-        special(0x2013);
-        break;
-    case RtfKeyword::EmSpace:
-        special(0x2003);
-        break;
-    case RtfKeyword::EnSpace:
-        special(0x2002);
-        break;
-    case RtfKeyword::QuarterEmSpace:
-        special(0x2005);
-        break;
-    case RtfKeyword::Bullet:
-        special(0x2022);
-        break;
-    case RtfKeyword::LeftQuote:
-        special(0x2018);
-        break;
-    case RtfKeyword::RightQuote:
-        special(0x2019);
-        break;
-    case RtfKeyword::LeftDoubleQuote:
-        special(0x201C);
-        break;
-    case RtfKeyword::RightDoubleQuote:
-        special(0x201D);
-        break;
-    case RtfKeyword::ZeroWidthJoiner:
-        special(0x200D);
-        break;
-    case RtfKeyword::ZeroWidthNonJoiner:
-        special(0x200C);
         break;
     default:
         break;
