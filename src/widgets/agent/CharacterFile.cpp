@@ -1,5 +1,7 @@
 #include "widgets/agent/CharacterFile.h"
 
+#include "widgets/agent/SvgReferences.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -37,41 +39,11 @@ bool readInt(const QString& s, int lo, int hi, int* out)
     return true;
 }
 
-QSet<QString> matches(const QRegularExpression& re, const QByteArray& svg)
-{
-    QSet<QString> out;
-    auto it = re.globalMatch(QString::fromUtf8(svg));
-    while (it.hasNext())
-        out.insert(it.next().captured(1));
-    return out;
-}
-
-QSet<QString> idsIn(const QByteArray& svg)
-{
-    static const QRegularExpression re(QStringLiteral("\\bid\\s*=\\s*[\"']([^\"']+)[\"']"));
-    return matches(re, svg);
-}
-
-// Targets of xlink:href="#x" and url(#x). Qt SVG only warns about a dangling one and draws
-// nothing, so the reader refuses it to keep a typing mistake from going unnoticed.
-QSet<QString> referencesIn(const QByteArray& svg)
-{
-    static const QRegularExpression re(
-        QStringLiteral("(?:href\\s*=\\s*[\"']#|url\\(\\s*#)([^\"')\\s]+)"));
-    return matches(re, svg);
-}
-
-QString danglingReference(const QByteArray& svg, const QSet<QString>& known)
-{
-    for (const QString& ref : referencesIn(svg)) {
-        if (!known.contains(ref))
-            return ref;
-    }
-    return {};
-}
-
 bool isValidSvg(const QByteArray& doc)
 {
+    const qint64 drawn = SvgReferences::drawnElements(doc);
+    if (drawn < 0 || drawn > SvgReferences::kMaxDrawnElements)
+        return false;
     QSvgRenderer renderer;
     return renderer.load(doc) && renderer.isValid();
 }
@@ -314,17 +286,19 @@ Result Parser::finish(CharacterData& data) const
         return missing("[base]");
 
     if (!isValidSvg(data.compose({})))
-        return Result::failure(QStringLiteral("das Grundbild [base] ist kein gültiges SVG"));
-    QSet<QString> baseIds = idsIn(data.base);
+        return Result::failure(
+            QStringLiteral("das Grundbild [base] ist kein gültiges SVG oder zu aufwendig"));
+    QSet<QString> baseIds = SvgReferences::ids(data.base);
     baseIds.insert(QStringLiteral("base"));
-    if (const QString ref = danglingReference(data.base, baseIds); !ref.isEmpty())
+    if (const QString ref = SvgReferences::dangling(data.base, baseIds); !ref.isEmpty())
         return Result::failure(
             QStringLiteral("das Grundbild verweist auf das fehlende Element #%1").arg(ref));
     for (auto it = data.frames.cbegin(); it != data.frames.cend(); ++it) {
         if (!isValidSvg(data.compose({ it.key() })))
             return Result::failure(
-                QStringLiteral("Bild \"%1\" ist kein gültiges SVG").arg(it.key()));
-        const QString ref = danglingReference(it->svg, baseIds + idsIn(it->svg));
+                QStringLiteral("Bild \"%1\" ist kein gültiges SVG oder zu aufwendig")
+                    .arg(it.key()));
+        const QString ref = SvgReferences::dangling(it->svg, baseIds + SvgReferences::ids(it->svg));
         if (!ref.isEmpty())
             return Result::failure(
                 QStringLiteral("Bild \"%1\" verweist auf das fehlende Element #%2")

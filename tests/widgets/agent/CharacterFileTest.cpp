@@ -142,6 +142,35 @@ TEST(CharacterFileTest, BoundsSizesCountsAndDurations)
     EXPECT_THAT(parseError(huge).toStdString(), HasSubstr("MiB"));
 }
 
+TEST(CharacterFileTest, RefusesPicturesThatWouldTakeForeverToDraw)
+{
+    // Each level draws the one below ten times: a million rectangles from a few lines.
+    QByteArray fanOut = "<defs><g id=\"l0\"><rect width=\"1\" height=\"1\"/></g>\n";
+    for (int level = 1; level <= 6; ++level) {
+        fanOut += "<g id=\"l" + QByteArray::number(level) + "\">";
+        for (int i = 0; i < 10; ++i)
+            fanOut += "<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>";
+        fanOut += "</g>\n";
+    }
+    fanOut += "</defs><use xlink:href=\"#l6\"/>\n";
+    EXPECT_THAT(parseError(edited("<g/>", fanOut)).toStdString(), HasSubstr("zu aufwendig"));
+
+    const QByteArray cycle = "<g id=\"loop\"><use xlink:href=\"#loop\"/></g>";
+    EXPECT_THAT(parseError(edited("<g/>", cycle)).toStdString(), HasSubstr("zu aufwendig"));
+
+    QByteArray deep;
+    for (int i = 0; i < 300; ++i)
+        deep += "<g>";
+    for (int i = 0; i < 300; ++i)
+        deep += "</g>";
+    EXPECT_THAT(parseError(edited("<g/>", deep)).toStdString(), HasSubstr("zu aufwendig"));
+
+    // A modest reuse, as the shipped characters do, is fine.
+    const QByteArray reuse
+        = "<use xlink:href=\"#body\"/><use xlink:href=\"#base\" opacity=\"0.5\"/>";
+    EXPECT_EQ(parseError(edited("<g/>", reuse)), "");
+}
+
 TEST(CharacterFileTest, LoadNamesTheFileThatIsMissingOrDamaged)
 {
     QTemporaryDir dir;
