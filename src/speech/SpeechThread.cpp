@@ -65,6 +65,7 @@ void SpeechThread::stopAll()
         ++m_generation;
         m_jobs.clear();
         m_items.clear();
+        m_untaken = 0;
         // Nothing synthesised so far will be heard: the new stream starts from here.
         m_heard = m_synthesized;
     }
@@ -76,6 +77,8 @@ std::vector<StreamItem> SpeechThread::take()
     std::vector<StreamItem> items;
     std::lock_guard lock(m_mutex);
     items.swap(m_items);
+    m_untaken = 0;
+    m_wakePending = false;
     return items;
 }
 
@@ -90,9 +93,9 @@ void SpeechThread::setHeard(qint64 sample)
     m_heardChanged.notify_all();
 }
 
-bool SpeechThread::push(StreamItem item, quint64 generation)
+bool SpeechThread::push(StreamItem item, quint64 generation, bool urgent)
 {
-    bool wasEmpty = false;
+    bool wake = false;
     {
         std::unique_lock lock(m_mutex);
         if (m_quit || generation != m_generation.load())
@@ -100,17 +103,30 @@ bool SpeechThread::push(StreamItem item, quint64 generation)
         item.sample = m_synthesized;
         for (auto& word : item.words)
             word.sample += m_synthesized;
-        m_synthesized += item.pcm.size() / 2;
-        wasEmpty = m_items.empty();
+        const qint64 samples = item.pcm.size() / 2;
+        m_synthesized += samples;
+        m_untaken += samples;
         m_items.push_back(std::move(item));
+        // Every wake is a trip through the event loop: wake for what must be heard at once
+        // (a start, an end, the first sound) or once enough audio waits; the engine's timer
+        // collects the rest.
+        wake = !m_wakePending && (urgent || m_untaken >= wakeSamples);
+        m_wakePending = m_wakePending || wake;
     }
-    if (wasEmpty)
+    if (wake)
         m_wake();
     std::unique_lock lock(m_mutex);
-    m_heardChanged.wait(lock, [&] {
+    const auto mayGoOn = [&] {
         return m_quit || generation != m_generation.load()
             || m_synthesized - m_heard <= maxAheadSamples;
-    });
+    };
+    if (!mayGoOn() && !m_wakePending) {
+        m_wakePending = true;
+        lock.unlock();
+        m_wake();
+        lock.lock();
+    }
+    m_heardChanged.wait(lock, mayGoOn);
     return !m_quit && generation == m_generation.load();
 }
 
@@ -135,7 +151,7 @@ void SpeechThread::run(std::promise<void>* ready)
             m_jobs.pop_front();
         }
         const quint64 generation = job.generation;
-        if (!push(StreamItem::make(StreamItem::Kind::Begin, job.id), generation))
+        if (!push(StreamItem::make(StreamItem::Kind::Begin, job.id), generation, true))
             continue;
         qint64 utteranceSamples = 0;
         const bool complete = renderer.render(job.utterance,
@@ -149,10 +165,11 @@ void SpeechThread::run(std::promise<void>* ready)
                     item.words.push_back({ w.sample - utteranceSamples, w.position, w.length });
                 utteranceSamples += count;
                 item.levels = levelsOf(samples, count);
-                return push(std::move(item), generation);
+                const bool first = utteranceSamples == count;
+                return push(std::move(item), generation, first);
             });
         if (complete || m_generation.load() == generation)
-            push(StreamItem::make(StreamItem::Kind::End, job.id), generation);
+            push(StreamItem::make(StreamItem::Kind::End, job.id), generation, true);
     }
 }
 

@@ -49,6 +49,7 @@ struct StreamItem {
 class SpeechThread {
 public:
     static constexpr qint64 maxAheadSamples = 33075; // 1.5 s
+    static constexpr qint64 wakeSamples = 11025; // 0.5 s
 
     explicit SpeechThread(std::function<void()> wake);
     ~SpeechThread();
@@ -72,7 +73,7 @@ private:
         quint64 generation;
     };
     void run(std::promise<void>* ready);
-    bool push(StreamItem item, quint64 generation);
+    bool push(StreamItem item, quint64 generation, bool urgent);
 
     std::function<void()> m_wake;
     bool m_available = false;
@@ -86,6 +87,8 @@ private:
     std::vector<StreamItem> m_items;
     qint64 m_synthesized = 0;
     qint64 m_heard = 0;
+    qint64 m_untaken = 0; // samples in m_items
+    bool m_wakePending = false;
     bool m_quit = false;
     std::thread m_thread;
 };
