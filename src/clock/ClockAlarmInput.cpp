@@ -1,0 +1,108 @@
+// The option group, the alarm-time box with its minute buttons, arming and disarming.
+#include "clock/ClockEngine.h"
+
+#include "clock/ClockPhrases.h"
+#include "core/Clock.h"
+
+namespace suite::clock {
+
+void ClockEngine::Option1_Click(int index)
+{
+    if (index < 0 || index > 3)
+        return;
+    m_face.selectedOption = index;
+    m_face.mnuAlarmVisible = false;
+    m_face.intervalEntriesEnabled = true;
+    for (size_t i = 0; i < m_face.intervalChecked.size(); ++i)
+        m_face.intervalChecked[i] = static_cast<int>(i) == index;
+    m_face.label7Visible = false;
+    m_alarmActive = 0;
+    m_face.label1Visible = false;
+    m_view.present();
+}
+
+void ClockEngine::Option2_Click()
+{
+    m_face.selectedOption = AlarmOption;
+    m_face.intervalChecked.fill(false);
+    m_face.intervalEntriesEnabled = false;
+    m_face.widthTwips = WideWidth;
+    m_view.present();
+}
+
+void ClockEngine::selectInterval(int index)
+{
+    Option1_Click(index);
+}
+
+void ClockEngine::Text5_Change(const QString& text)
+{
+    m_face.text5 = text;
+}
+
+void ClockEngine::Text1_Change(const QString& text)
+{
+    m_face.text1 = text;
+}
+
+void ClockEngine::Text5_Click()
+{
+    m_face.command5Enabled = true;
+    m_view.present();
+}
+
+bool ClockEngine::Text5_KeyPress(QChar typed)
+{
+    return typed == QChar(8) || QStringLiteral("0123456789:").contains(typed);
+}
+
+void ClockEngine::addMinutes(int minutes)
+{
+    QTime base = phrases::parseTimeOfDay(m_face.text5);
+    // Text that is no time of day (pasted) counts from now, so the button still gives a
+    // usable alarm time.
+    if (!base.isValid())
+        base = nowTime();
+    m_face.text5 = phrases::timeText(base.addSecs(minutes * 60));
+    m_face.command5Enabled = true;
+    m_view.present();
+}
+
+void ClockEngine::Command5_Click()
+{
+    {
+        // No tick may run inside this pause; the message box below lets them run again.
+        const BusyScope busy(m_busy);
+        m_view.letMessagesRun();
+    }
+    const QString text = m_face.text5;
+    const QTime alarm = phrases::parseAlarmTime(text);
+    if (alarm.isValid()) {
+        m_face.label1 = QStringLiteral("Alarmausgabe um: ") + text;
+        m_face.label1Visible = true;
+        m_alarmActive = 1;
+        m_alarmTime = alarm;
+        m_face.label7Visible = true;
+        m_face.mnuAlarmVisible = true;
+        m_face.widthTwips = NarrowWidth;
+    } else {
+        m_view.showMessage(QStringLiteral("Die eingegebene Uhrzeit ist nicht gültig."));
+        m_face.text5 = phrases::timeText(nowTime());
+        m_alarmTime = QTime(0, 0);
+        m_alarmActive = 0;
+    }
+    m_face.command5Enabled = false;
+    m_view.present();
+}
+
+void ClockEngine::Command6_Click()
+{
+    m_alarmActive = 0;
+    Option1_Click(2);
+    m_view.giveFocus(QStringLiteral("Option12"));
+    m_face.label1Visible = false;
+    m_face.widthTwips = NarrowWidth;
+    m_view.present();
+}
+
+} // namespace suite::clock

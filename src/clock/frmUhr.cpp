@@ -1,0 +1,373 @@
+#include "clock/frmUhr.h"
+
+#include "core/Clock.h"
+#include "core/Twips.h"
+#include "widgets/MessageBoxes.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <array>
+
+namespace suite::clock {
+
+namespace {
+
+constexpr int ClientHeight = 2655;
+// The window widths count the fixed single border on both sides, 4 pixels each at 96 dpi.
+constexpr int BorderTwips = 120;
+
+QFont timesFont(int pointSize, bool bold = false)
+{
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextIfChanged(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // A new time is on screen at once, before a chime can hold the program up.
+    if (label->isVisible())
+        label->repaint();
+}
+
+} // namespace
+
+frmUhr::frmUhr(const Clock& clock, AgentControl& agent, ChimePlayer& chimes,
+    MessageBoxes& messageBoxes, Tray::HostProbe hasTrayHost, QWidget* parent)
+    : QWidget(parent,
+        Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_clock(clock)
+    , m_engine(clock, agent, chimes, *this)
+    , m_messageBoxes(messageBoxes)
+    , m_tray(std::move(hasTrayHost))
+{
+    setObjectName(QStringLiteral("frmUhr"));
+    setWindowTitle(QStringLiteral("Die Tockwerk"));
+    setAccessibleName(QStringLiteral("Die Tockwerk"));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    // Moves over the bare window keep the tray tip current; they are never taken for clicks.
+    setMouseTracking(true);
+
+    buildTimeFrame();
+    buildOptionFrame();
+    buildAlarmFrames();
+    buildButtons();
+    buildPopupMenu();
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    connect(m_timer, &QTimer::timeout, this, [this] { m_engine.Timer1_Timer(); });
+    present();
+}
+
+frmUhr::~frmUhr() = default;
+
+int frmUhr::px(int twips) const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return twips::toPixels(twips, screen ? screen->logicalDotsPerInchX() : 96.0);
+}
+
+void frmUhr::place(QWidget* widget, QRect r)
+{
+    widget->setGeometry(px(r.x()), px(r.y()), px(r.width()), px(r.height()));
+}
+
+void frmUhr::Form_Load()
+{
+    m_tray.setIcon(windowIcon());
+    m_tray.setTip(ClockEngine::programTip());
+    m_engine.Form_Load();
+    m_timer->start(ClockEngine::TickMs);
+}
+
+void frmUhr::buildTimeFrame()
+{
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    place(m_label1, { 120, 20, 2500, 240 });
+    m_label7 = new QLabel(this);
+    m_label7->setObjectName(QStringLiteral("Label7"));
+    place(m_label7, { 2720, 20, 1560, 240 });
+
+    auto* frame = new QGroupBox(QStringLiteral("Time"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    place(frame, { 120, 260, 4120, 1335 });
+    const auto number = [this, frame](const char* name, int left, const QString& what) {
+        auto* label = new QLabel(frame);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAccessibleDescription(what);
+        label->setFont(timesFont(36));
+        label->setAlignment(Qt::AlignCenter);
+        place(label, { left, 240, 975, 975 });
+        return label;
+    };
+    m_label4 = number("Label4", 240, QStringLiteral("Stunden"));
+    m_label5 = number("Label5", 1560, QStringLiteral("Minuten"));
+    m_label6 = number("Label6", 2880, QStringLiteral("Sekunden"));
+    for (int i = 0; i < 2; ++i) {
+        auto* colon = new QLabel(QStringLiteral(":"), frame);
+        colon->setObjectName(QStringLiteral("Label3%1").arg(i));
+        colon->setFont(timesFont(36));
+        colon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        place(colon, { i == 0 ? 1310 : 2620, 360, 255, 855 });
+    }
+
+    m_label2 = new QLabel(this);
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label2->move(px(120), px(2370));
+}
+
+void frmUhr::buildOptionFrame()
+{
+    auto* frame = new QGroupBox(QStringLiteral("Ansage jede"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    place(frame, { 120, 1620, 4120, 615 });
+    m_options = new QButtonGroup(this);
+    struct Option {
+        const char* caption;
+        const char* tip;
+        int left;
+    };
+    const std::array<Option, 5> options = { {
+        { "1 min", "Zeitausgabe zu jeder vollen Minute.", 120 },
+        { "5 min", "Zeitausgabe alle 5 min.", 840 },
+        { "15 min", "Zeitausgabe alle 15 min.", 1560 },
+        { "30 min", "Zeitausgabe alle 30 min.", 2400 },
+        { "Alarm", "Es kann eine Alarmzeit (zur Erinnerung) gesetzt werden.", 3240 },
+    } };
+    for (int i = 0; i < 5; ++i) {
+        const Option& o = options[static_cast<size_t>(i)];
+        auto* option = new QRadioButton(QString::fromUtf8(o.caption), frame);
+        option->setObjectName(
+            i < 4 ? QStringLiteral("Option1%1").arg(i) : QStringLiteral("Option2"));
+        option->setToolTip(QString::fromUtf8(o.tip));
+        option->setAccessibleName(option->text());
+        option->setAccessibleDescription(option->toolTip());
+        place(option, { o.left, 240, i == 4 ? 840 : 780, 255 });
+        m_options->addButton(option, i);
+        connect(option, &QRadioButton::clicked, this, [this, i] {
+            if (i < 4)
+                m_engine.Option1_Click(i);
+            else
+                m_engine.Option2_Click();
+        });
+    }
+}
+
+void frmUhr::buildAlarmFrames()
+{
+    m_frame3 = new QGroupBox(QStringLiteral("Alarmzeit"), this);
+    m_frame3->setObjectName(QStringLiteral("Frame3"));
+    place(m_frame3, { 4395, 260, 2175, 1935 });
+    m_text5 = new QLineEdit(m_frame3);
+    m_text5->setObjectName(QStringLiteral("Text5"));
+    m_text5->setAccessibleName(QStringLiteral("Alarmzeit"));
+    m_text5->setMaxLength(8);
+    m_text5->setFont(timesFont(12, true));
+    place(m_text5, { 600, 360, 975, 405 });
+    m_text5->installEventFilter(this);
+    connect(m_text5, &QLineEdit::textEdited, this,
+        [this](const QString& text) { m_engine.Text5_Change(text); });
+
+    const std::array<std::tuple<const char*, const char*, const char*, int>, 3> minuteButtons = { {
+        { "Command2", "+1", "plus 1 Minute", 120 },
+        { "Command3", "+5", "plus 5 minuten", 830 },
+        { "Command4", "+15", "plus 15 Minuten", 1560 },
+    } };
+    for (const auto& [name, caption, tip, left] : minuteButtons) {
+        auto* button = addButton(m_frame3, QString::fromLatin1(name), QString::fromLatin1(caption),
+            QString::fromLatin1(tip), { left, 840, 495, 255 });
+        const QString which = QString::fromLatin1(name);
+        connect(button, &QPushButton::clicked, this, [this, which] {
+            if (which == QLatin1String("Command2"))
+                m_engine.Command2_Click();
+            else if (which == QLatin1String("Command3"))
+                m_engine.Command3_Click();
+            else
+                m_engine.Command4_Click();
+        });
+    }
+    m_command5 = addButton(m_frame3, QStringLiteral("Command5"), QStringLiteral("Alarm aktivieren"),
+        QStringLiteral("Die Alarmzeit wird gesetzt"), { 120, 1200, 1935, 255 });
+    connect(m_command5, &QPushButton::clicked, this, [this] { m_engine.Command5_Click(); });
+    auto* back
+        = addButton(m_frame3, QStringLiteral("Command6"), QStringLiteral("ohne Alarm zurück"),
+            QStringLiteral("die Alarmzeit wird ignoriert"), { 120, 1560, 1935, 255 });
+    connect(back, &QPushButton::clicked, this, [this] { m_engine.Command6_Click(); });
+
+    m_frame4 = new QGroupBox(QStringLiteral("Alarmtext (optional)"), this);
+    m_frame4->setObjectName(QStringLiteral("Frame4"));
+    place(m_frame4, { 6720, 240, 1935, 1935 });
+    m_text1 = new QPlainTextEdit(m_frame4);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setToolTip(QStringLiteral("Hier eine Alarmmeldung eingeben oder feld leer lassen."));
+    m_text1->setAccessibleName(m_text1->toolTip());
+    m_text1->setTabChangesFocus(true);
+    place(m_text1, { 120, 360, 1695, 1455 });
+    connect(m_text1, &QPlainTextEdit::textChanged, this,
+        [this] { m_engine.Text1_Change(m_text1->toPlainText()); });
+}
+
+QPushButton* frmUhr::addButton(QWidget* parent, const QString& name, const QString& caption,
+    const QString& tip, QRect twipsRect)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(tip);
+    button->setAutoDefault(false);
+    place(button, twipsRect);
+    return button;
+}
+
+void frmUhr::buildButtons()
+{
+    auto* info = addButton(this, QStringLiteral("Command7"), QStringLiteral("I"),
+        QStringLiteral("Info"), { 2190, 2340, 255, 285 });
+    connect(info, &QPushButton::clicked, this, [this] { Command7_Click(); });
+    m_command1 = addButton(this, QStringLiteral("Command1"), QStringLiteral("Sprich"),
+        QStringLiteral("Spricht die aktuelle Zeit"), { 2500, 2340, 690, 285 });
+    connect(m_command1, &QPushButton::clicked, this, [this] { m_engine.Command1_Click(); });
+    auto* hide = addButton(this, QStringLiteral("Command8"), QStringLiteral("Verbergen"),
+        QStringLiteral("Uhrfenster verbergen, TrayIcon erzeugen"), { 3250, 2340, 975, 285 });
+    connect(hide, &QPushButton::clicked, this, [this] { Command8_Click(); });
+}
+
+void frmUhr::present()
+{
+    const ClockFace& face = m_engine.face();
+    setTextIfChanged(m_label1, face.label1);
+    m_label1->setVisible(face.label1Visible);
+    if (m_label2->text() != face.label2) {
+        m_label2->setText(face.label2);
+        m_label2->adjustSize();
+    }
+    setTextIfChanged(m_label4, face.label4);
+    setTextIfChanged(m_label5, face.label5);
+    setTextIfChanged(m_label6, face.label6);
+    setTextIfChanged(m_label7, face.label7);
+    m_label7->setVisible(face.label7Visible);
+    if (m_text5->text() != face.text5)
+        m_text5->setText(face.text5);
+    if (m_text1->toPlainText() != face.text1)
+        m_text1->setPlainText(face.text1);
+    m_command5->setEnabled(face.command5Enabled);
+    if (QAbstractButton* option = m_options->button(face.selectedOption); !option->isChecked())
+        option->setChecked(true);
+    for (int i = 0; i < m_intervalEntries.size(); ++i) {
+        m_intervalEntries[i]->setEnabled(face.intervalEntriesEnabled);
+        m_intervalEntries[i]->setChecked(face.intervalChecked[static_cast<size_t>(i)]);
+    }
+    m_mnuAlarm->setVisible(face.mnuAlarmVisible);
+    const bool wide = face.widthTwips == ClockEngine::WideWidth;
+    m_frame3->setVisible(wide);
+    m_frame4->setVisible(wide);
+    const QSize size(px(face.widthTwips - BorderTwips), px(ClientHeight));
+    if (this->size() != size || minimumSize() != size)
+        setFixedSize(size);
+    if (windowTitle() != face.caption)
+        setWindowTitle(face.caption);
+}
+
+void frmUhr::reveal(Reveal how)
+{
+    if (how == Reveal::Restore) {
+        if (QWidget::isMinimized())
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+        if (isHidden()) {
+            show();
+            m_tray.remove();
+        }
+        return;
+    }
+    if (isHidden())
+        show();
+    if (isVisible())
+        repaint();
+}
+
+bool frmUhr::isMinimized() const
+{
+    return QWidget::isMinimized();
+}
+
+void frmUhr::letMessagesRun()
+{
+    // Input waits until the running handler is done: a click never lands in the middle of an
+    // announcement or of the alarm.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmUhr::showMessage(const QString& text)
+{
+    m_messageBoxes.show(this, text, QString(), MessageBoxes::Icon::None, MessageBoxes::Buttons::Ok);
+}
+
+void frmUhr::giveFocus(const QString& controlName)
+{
+    if (auto* control = findChild<QWidget*>(controlName))
+        control->setFocus(Qt::OtherFocusReason);
+}
+
+void frmUhr::paintEvent(QPaintEvent* event)
+{
+    m_engine.Form_Paint();
+    setTextIfChanged(m_label6, m_engine.face().label6);
+    QWidget::paintEvent(event);
+}
+
+bool frmUhr::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_text5) {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+            if (!shortcut && text.size() == 1 && text.at(0).isPrint()
+                && !ClockEngine::Text5_KeyPress(text.at(0)))
+                return true; // dropped
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            m_engine.Text5_Click();
+            break;
+        case QEvent::FocusIn: {
+            // Reaching the box with the keyboard counts as the click into it, so the alarm
+            // can be armed without a mouse.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                || reason == Qt::ShortcutFocusReason)
+                m_engine.Text5_Click();
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace suite::clock
