@@ -1,5 +1,7 @@
 #include "widgets/agent/CharacterWindow.h"
 
+#include <QBitmap>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -17,6 +19,7 @@ CharacterWindow::CharacterWindow(const CharacterData& data, QWidget* parent)
     setAccessibleName(data.name);
     setFixedSize(data.size);
     setCursor(Qt::OpenHandCursor);
+    refresh();
 }
 
 CharacterWindow::~CharacterWindow() = default;
@@ -26,7 +29,7 @@ void CharacterWindow::setFrame(const QString& frame)
     if (frame == m_frame)
         return;
     m_frame = frame;
-    update();
+    refresh();
 }
 
 void CharacterWindow::setMouthLevel(qreal loudness)
@@ -37,7 +40,7 @@ void CharacterWindow::setMouthLevel(qreal loudness)
     if (mouth == m_mouth)
         return;
     m_mouth = mouth;
-    update();
+    refresh();
 }
 
 QString CharacterWindow::mouth() const
@@ -45,19 +48,51 @@ QString CharacterWindow::mouth() const
     return m_mouth < 0 ? QString() : m_data.mouth.value(m_mouth);
 }
 
-// One renderer per picture shown; a character has a few dozen at most, so they are kept.
-QSvgRenderer* CharacterWindow::renderer()
+QString CharacterWindow::pictureKey() const
 {
     QStringList layers;
     if (!m_frame.isEmpty())
         layers << m_frame;
     if (m_mouth >= 0)
         layers << m_data.mouth.value(m_mouth);
-    const QString key = layers.join(QLatin1Char('+'));
+    return layers.join(QLatin1Char('+'));
+}
+
+// One renderer per picture shown; a character has a few dozen at most, so they are kept.
+QSvgRenderer* CharacterWindow::renderer()
+{
+    const QString key = pictureKey();
     auto& slot = m_renderers[key];
     if (!slot)
-        slot = std::make_shared<QSvgRenderer>(m_data.compose(layers));
+        slot = std::make_shared<QSvgRenderer>(
+            m_data.compose(key.split(QLatin1Char('+'), Qt::SkipEmptyParts)));
     return slot.get();
+}
+
+// The window takes the outline of its picture. Where a compositor blends the translucent
+// window this changes nothing; without one (a bare X server) the transparent parts would
+// show black, and the shape keeps them off the screen.
+void CharacterWindow::refresh()
+{
+    const QString key = pictureKey();
+    auto shape = m_shapes.constFind(key);
+    if (shape == m_shapes.constEnd()) {
+        QImage picture(size(), QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer()->render(&painter, QRectF(picture.rect()));
+        painter.end();
+        // Every pixel with any coverage belongs to the shape, so antialiased edges survive.
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                line[x] = qAlpha(line[x]) > 0 ? 0xff000000u : 0u;
+        }
+        shape = m_shapes.insert(key, QBitmap::fromImage(picture.createAlphaMask()));
+    }
+    setMask(*shape);
+    update();
 }
 
 void CharacterWindow::paintEvent(QPaintEvent*)

@@ -2,6 +2,7 @@
 
 #include "widgets/agent/CharacterData.h"
 
+#include <QBitmap>
 #include <QHash>
 #include <QPoint>
 #include <QWidget>
@@ -37,11 +38,14 @@ protected:
 
 private:
     QSvgRenderer* renderer();
+    QString pictureKey() const;
+    void refresh();
 
     CharacterData m_data;
     QString m_frame;
     int m_mouth = -1;
     QHash<QString, std::shared_ptr<QSvgRenderer>> m_renderers;
+    QHash<QString, QBitmap> m_shapes;
     QPoint m_dragOffset;
 };
 

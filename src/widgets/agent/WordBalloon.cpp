@@ -129,14 +129,17 @@ void WordBalloon::place()
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() - width()));
     y = std::clamp(y, area.top(), std::max(area.top(), area.bottom() - height()));
     move(x, y);
+    updateShape();
 }
 
-void WordBalloon::paintEvent(QPaintEvent*)
+QRectF WordBalloon::bodyRect() const
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF body
-        = QRectF(rect()).adjusted(1, m_tailAtTop ? kTail : 1, -1, m_tailAtTop ? -1 : -kTail);
+    return QRectF(rect()).adjusted(1, m_tailAtTop ? kTail : 1, -1, m_tailAtTop ? -1 : -kTail);
+}
+
+QPainterPath WordBalloon::outline() const
+{
+    const QRectF body = bodyRect();
     QPainterPath path;
     path.addRoundedRect(body, 12, 12);
     const qreal cx = width() / 2.0;
@@ -148,7 +151,25 @@ void WordBalloon::paintEvent(QPaintEvent*)
         tail << QPointF(cx - 8, body.bottom() - 1) << QPointF(cx + 2, height() - 1)
              << QPointF(cx + 10, body.bottom() - 1);
     path.addPolygon(tail);
-    path = path.simplified();
+    return path.simplified();
+}
+
+// Shaped like the balloon, for the same reason as the character window: without a
+// compositor the corners outside it would show black.
+void WordBalloon::updateShape()
+{
+    QPainterPathStroker border;
+    border.setWidth(4);
+    const QPainterPath path = outline();
+    setMask(QRegion(path.united(border.createStroke(path)).toFillPolygon().toPolygon()));
+}
+
+void WordBalloon::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF body = bodyRect();
+    const QPainterPath path = outline();
     p.setPen(QPen(QColor(60, 60, 70), 1.5));
     p.setBrush(QColor(255, 252, 235));
     p.drawPath(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -42,6 +43,9 @@ private:
 
     void layoutPage(int firstWord);
     void place();
+    QRectF bodyRect() const;
+    QPainterPath outline() const;
+    void updateShape();
     int lineHeight() const;
 
     QString m_text;

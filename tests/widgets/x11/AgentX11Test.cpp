@@ -76,6 +76,10 @@ TEST(AgentX11Test, CharacterIsAFramelessTopWindowThatComesAndGoes)
     EXPECT_THAT(props.toStdString(), HasSubstr("_NET_WM_STATE_ABOVE"));
     EXPECT_THAT(props.toStdString(), HasSubstr("_NET_WM_WINDOW_TYPE_UTILITY"));
     EXPECT_THAT(props.toStdString(), HasSubstr("_MOTIF_WM_HINTS"));
+    // Shaped like the picture, so no box shows around it even without a compositor.
+    EXPECT_FALSE(window->mask().contains(QPoint(2, 2)));
+    EXPECT_TRUE(window->mask().contains(QPoint(75, 185))); // the bottle, in every picture
+    EXPECT_THAT(xTool("xwininfo", id).toStdString(), HasSubstr("Width: 150"));
 
     // While it speaks, the balloon is up and follows the words.
     ASSERT_TRUE(QTest::qWaitFor([&] { return balloon->isVisible(); }, 20000));
