@@ -1,8 +1,9 @@
 #include "core/ProfileFile.h"
 
+#include "core/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace suite {
 
@@ -80,26 +81,7 @@ Result ProfileFile::write(const QString& section, const QString& key, const QStr
 
 Result ProfileFile::save(const QByteArray& bytes) const
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2")
-                                   .arg(m_path, file.errorString()));
-    // QSaveFile commits whatever reached the disk unless told otherwise: a short write (full
-    // disk, size limit) must cancel, so that the old file survives.
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Result::failure(
-            QStringLiteral("Die Datei „%1“ konnte nicht vollständig geschrieben werden (%2); "
-                           "die bisherige Fassung bleibt erhalten.")
-                .arg(m_path, why));
-    }
-    if (!file.commit())
-        return Result::failure(
-            QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden (%2); die bisherige "
-                           "Fassung bleibt erhalten.")
-                .arg(m_path, file.errorString()));
-    return Result::success();
+    return writeFileAtomically(m_path, bytes);
 }
 
 } // namespace suite

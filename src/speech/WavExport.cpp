@@ -1,9 +1,10 @@
 #include "speech/WavExport.h"
 
+#include "core/AtomicFile.h"
+
 #include "speech/EspeakLibrary.h"
 #include "speech/UtteranceRenderer.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <limits>
@@ -52,23 +53,6 @@ QByteArray fileBytes(const QByteArray& pcm, int sampleRate)
     return out;
 }
 
-Result writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(QStringLiteral("Die Datei %1 lässt sich nicht schreiben: %2")
-                                   .arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Result::failure(
-            QStringLiteral("Die Datei %1 wurde nicht vollständig geschrieben: %2").arg(path, why));
-    }
-    if (!file.commit())
-        return Result::failure(QStringLiteral("Die Datei %1 lässt sich nicht speichern: %2")
-                                   .arg(path, file.errorString()));
-    return Result::success();
-}
 
 } // namespace Wav
 
@@ -95,7 +79,7 @@ Result synthesizeToWav(const Utterance& utterance, const QString& path)
     if (tooLong)
         return Result::failure(QStringLiteral(
             "Der Text ist zu lang für eine WAV-Datei; es wurde nichts gespeichert."));
-    return Wav::writeAtomically(path, Wav::fileBytes(pcm, EspeakLibrary::sampleRate));
+    return writeFileAtomically(path, Wav::fileBytes(pcm, EspeakLibrary::sampleRate));
 }
 
 } // namespace suite

@@ -18,9 +18,6 @@ namespace Wav {
 // A complete RIFF/WAVE file of 16-bit mono PCM.
 QByteArray fileBytes(const QByteArray& pcm, int sampleRate);
 
-// Writes bytes to path atomically, checking every write.
-Result writeAtomically(const QString& path, const QByteArray& bytes);
-
 } // namespace Wav
 
 } // namespace suite
