@@ -1,0 +1,21 @@
+#pragma once
+
+#include "browser/capture/KeyDelivery.h"
+#include "browser/capture/KeyboardLayout.h"
+
+#include <memory>
+
+namespace suite::browser {
+
+// The machine's keyboard: its layout for the parser and the way to send events.
+class KeyboardDevice : public KeyboardLayout, public KeyDelivery { };
+
+// The X11 keyboard (XTest), or, where there is none, a device whose every delivery fails
+// with the reason. delayMs is the pause before each key press.
+std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs = 0);
+
+// A device that cannot type: no key for any character, and every delivery fails with the
+// reason given.
+std::unique_ptr<KeyboardDevice> unavailableKeyboardDevice(const QString& reason);
+
+} // namespace suite::browser
