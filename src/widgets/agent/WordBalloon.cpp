@@ -159,7 +159,7 @@ QPainterPath WordBalloon::outline() const
 void WordBalloon::updateShape()
 {
     QPainterPathStroker border;
-    border.setWidth(4);
+    border.setWidth(2); // just the outer half of the drawn border
     const QPainterPath path = outline();
     setMask(QRegion(path.united(border.createStroke(path)).toFillPolygon().toPolygon()));
 }
