@@ -143,6 +143,7 @@ void frmUhr::buildOptionFrame()
     auto* frame = new QGroupBox(QStringLiteral("Ansage jede"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     place(frame, { 120, 1620, 4120, 615 });
+    frame->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
     m_options = new QButtonGroup(this);
     struct Option {
         const char* caption;
@@ -164,7 +165,10 @@ void frmUhr::buildOptionFrame()
         option->setToolTip(QString::fromUtf8(o.tip));
         option->setAccessibleName(option->text());
         option->setAccessibleDescription(option->toolTip());
-        place(option, { o.left, 240, i == 4 ? 840 : 780, 255 });
+        // Each option reaches to the next one: captions in a wider font than the one the
+        // layout was made for still fit.
+        const int right = i < 4 ? options[static_cast<size_t>(i + 1)].left : 4040;
+        place(option, { o.left, 240, right - o.left, 255 });
         m_options->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] {
             if (i < 4)
@@ -334,7 +338,9 @@ void frmUhr::giveFocus(const QString& controlName)
 void frmUhr::paintEvent(QPaintEvent* event)
 {
     m_engine.Form_Paint();
-    setTextIfChanged(m_label6, m_engine.face().label6);
+    // Inside a paint event a label may only ask for its own paint, not paint at once.
+    if (m_label6->text() != m_engine.face().label6)
+        m_label6->setText(m_engine.face().label6);
     QWidget::paintEvent(event);
 }
 
