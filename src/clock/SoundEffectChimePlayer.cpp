@@ -2,6 +2,8 @@
 
 #include <QAudioDevice>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLoggingCategory>
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaDevices>
@@ -12,6 +14,9 @@
 #include <QtEndian>
 
 namespace suite::clock {
+
+// Off unless asked for (QT_LOGGING_RULES="tockwerk.chime.info=true"): when each chime began.
+Q_LOGGING_CATEGORY(lcChime, "tockwerk.chime", QtWarningMsg)
 
 namespace {
 
@@ -124,6 +129,10 @@ void SoundEffectChimePlayer::play(int soundId)
 {
     const auto format = readWaveFormat(soundBytes(soundId));
     const qint64 duration = format ? format->durationMs() : 0;
+    qCInfo(lcChime).noquote() << QStringLiteral("Glockenschlag %1 (%2 ms) um %3")
+                                     .arg(soundId)
+                                     .arg(duration)
+                                     .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
     if (m_output == Output::Device) {
         if (QSoundEffect* sound = effect(soundId)) {
             sound->play();
