@@ -1,0 +1,18 @@
+#include "browser/ExplorerLayout.h"
+
+#include <algorithm>
+
+namespace suite::browser {
+
+ExplorerLayout ExplorerLayout::compute(int clientWidth, int clientHeight, int outerWidth)
+{
+    ExplorerLayout layout;
+    layout.addressWidth = std::max(0, clientWidth - 150 - goWidth - 635);
+    layout.pageWidth = std::max(0, clientWidth - 20);
+    layout.pageHeight
+        = std::max(0, clientHeight - (addressBarHeight + statusBarHeight + toolBarHeight) - 100);
+    layout.goLeft = std::max(0, outerWidth - goWidth - 200);
+    return layout;
+}
+
+} // namespace suite::browser

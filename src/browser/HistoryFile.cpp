@@ -1,0 +1,28 @@
+#include "browser/HistoryFile.h"
+
+#include "browser/LineFile.h"
+
+namespace suite::browser {
+
+QStringList HistoryFile::load(const QString& path)
+{
+    return LineFile::readLines(path).value_or(QStringList());
+}
+
+Result HistoryFile::save(const QString& path, const QStringList& entries)
+{
+    QStringList lines;
+    for (const QString& entry : entries.mid(0, maxSavedEntries))
+        lines << LineFile::trimBlanks(entry);
+    return LineFile::writeLines(path, lines);
+}
+
+void HistoryFile::putOnTop(QStringList& entries, const QString& address)
+{
+    const qsizetype found = entries.indexOf(address);
+    if (found >= 0)
+        entries.removeAt(found);
+    entries.prepend(address);
+}
+
+} // namespace suite::browser

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPointer>
+
+#include <memory>
+
+class QWidget;
+
+namespace suite {
+class Clock;
+class FileChooser;
+class KeyStore;
+class MessageBoxes;
+class ProgramStarter;
+} // namespace suite
+
+namespace suite::browser {
+
+class KeyboardDevice;
+class MSendInput;
+class ScreenGrabber;
+class frmAnzeige;
+
+// The screen-capture tool as the browser uses it: the real screen grabber and key sender
+// (made on first use; where the program does not run on X11 they say so when asked to
+// work), and one viewer at a time.
+//
+//   suite::browser::CaptureTool capture(fileChooser, messageBoxes, launcher, keyStore, clock);
+//   services.openCaptureViewer = [&capture](QWidget* owner) { capture.open(owner); };
+class CaptureTool {
+public:
+    CaptureTool(FileChooser& fileChooser, MessageBoxes& messageBoxes, ProgramStarter& starter,
+        const KeyStore& keyStore, const Clock& clock);
+    ~CaptureTool();
+    CaptureTool(const CaptureTool&) = delete;
+    CaptureTool& operator=(const CaptureTool&) = delete;
+
+    // Shows the viewer, not modal, in front; a new one when none is open. The viewer is a
+    // window of its own, placed over the owner.
+    frmAnzeige* open(QWidget* owner);
+
+private:
+    FileChooser& m_fileChooser;
+    MessageBoxes& m_messageBoxes;
+    ProgramStarter& m_starter;
+    const KeyStore& m_keyStore;
+    const Clock& m_clock;
+    std::unique_ptr<ScreenGrabber> m_grabber;
+    std::unique_ptr<KeyboardDevice> m_keyboard;
+    std::unique_ptr<MSendInput> m_keys;
+    QPointer<frmAnzeige> m_viewer;
+};
+
+} // namespace suite::browser

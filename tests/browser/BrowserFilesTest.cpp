@@ -1,0 +1,158 @@
+#include "browser/BrowserIni.h"
+#include "browser/FavouritesFile.h"
+#include "browser/HistoryFile.h"
+#include "browser/LineFile.h"
+#include "fakes/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace suite::browser;
+
+namespace {
+
+class BrowserFiles : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void put(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray bytesOf(const QString& name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(BrowserFiles, IniGivesNothingWhenMissingAndValuesFromTheFourthCharacter)
+{
+    EXPECT_FALSE(BrowserIni::read(path("Browser.ini")).readable);
+
+    put("Browser.ini",
+        "[Startseite]\r\nSS file:///start.html\r\n[Suchmaschine]\r\nSM https://s.example/?q=\r\n");
+    BrowserSettings settings = BrowserIni::read(path("Browser.ini"));
+    ASSERT_TRUE(settings.readable);
+    EXPECT_EQ(settings.startPage.value_or("-"), "file:///start.html");
+    EXPECT_EQ(settings.searchEngine.value_or("-"), "https://s.example/?q=");
+
+    // "SS" directly followed by the address loses the address's first character; an empty
+    // "SS " gives an empty start page; "ss" is no key; the later line wins.
+    put("Browser.ini", "SSfile:///a.html\nss ignored\nSM first\rSM  second \r\n");
+    settings = BrowserIni::read(path("Browser.ini"));
+    EXPECT_EQ(settings.startPage.value_or("-"), "ile:///a.html");
+    EXPECT_EQ(settings.searchEngine.value_or("-"), " second ");
+
+    put("Browser.ini", "[Startseite]\r\nSS \r\n");
+    settings = BrowserIni::read(path("Browser.ini"));
+    EXPECT_EQ(settings.startPage.value_or("-"), "");
+    EXPECT_FALSE(settings.searchEngine.has_value());
+}
+
+TEST_F(BrowserFiles, IniIsWrittenAsFourTrimmedCrLfLines)
+{
+    ASSERT_TRUE(BrowserIni::write(path("Browser.ini"), "  file:///x.html ", ""));
+    EXPECT_EQ(
+        bytesOf("Browser.ini"), "[Startseite]\r\nSS file:///x.html\r\n[Suchmaschine]\r\nSM \r\n");
+    const BrowserSettings back = BrowserIni::read(path("Browser.ini"));
+    EXPECT_EQ(back.startPage.value_or("-"), "file:///x.html");
+    EXPECT_EQ(back.searchEngine.value_or("-"), "");
+}
+
+TEST_F(BrowserFiles, AFileThatCannotBeWrittenSaysWhy)
+{
+    // A folder in the file's place cannot be replaced by any user, root included.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Browser.ini/keep"));
+    const suite::Result blocked = BrowserIni::write(path("Browser.ini"), "new", "new");
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_TRUE(blocked.error.contains("Browser.ini"));
+    EXPECT_TRUE(QDir(path("Browser.ini/keep")).exists());
+}
+
+TEST_F(BrowserFiles, AWriteProtectedFolderKeepsTheOldFileByteForByte)
+{
+    put("verlauf.Dat", "old\r\n");
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const suite::Result result = HistoryFile::save(path("verlauf.Dat"), { "new" });
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (result.ok)
+        GTEST_SKIP() << "the folder stays writable (running as root)";
+    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_EQ(bytesOf("verlauf.Dat"), "old\r\n");
+}
+
+TEST_F(BrowserFiles, HistoryKeepsEveryLineAndSavesTheFirst102Trimmed)
+{
+    EXPECT_TRUE(HistoryFile::load(path("verlauf.Dat")).isEmpty());
+
+    QStringList list;
+    for (int i = 0; i < 150; ++i)
+        list << QStringLiteral("  file:///page%1.html ").arg(i);
+    list[3] = QString();
+    ASSERT_TRUE(HistoryFile::save(path("verlauf.Dat"), list));
+    const QStringList loaded = HistoryFile::load(path("verlauf.Dat"));
+    ASSERT_EQ(loaded.size(), 102);
+    EXPECT_EQ(loaded.first(), "file:///page0.html");
+    EXPECT_EQ(loaded.at(3), "");
+    EXPECT_EQ(loaded.last(), "file:///page101.html");
+    EXPECT_TRUE(bytesOf("verlauf.Dat").startsWith("file:///page0.html\r\nfile:///page1.html\r\n"));
+}
+
+TEST_F(BrowserFiles, AReachedAddressMovesToTheTopAndCaseCounts)
+{
+    QStringList list = { "http://a/", "http://b/", "http://c/" };
+    HistoryFile::putOnTop(list, "http://c/");
+    EXPECT_EQ(list, QStringList({ "http://c/", "http://a/", "http://b/" }));
+    HistoryFile::putOnTop(list, "http://A/");
+    EXPECT_EQ(list, QStringList({ "http://A/", "http://c/", "http://a/", "http://b/" }));
+}
+
+TEST_F(BrowserFiles, FavouritesAppendTrimmedWithDuplicatesAndRewriteWithoutEmptyLines)
+{
+    EXPECT_FALSE(FavouritesFile::load(path("favoriten.Dat")).has_value());
+    ASSERT_TRUE(FavouritesFile::append(path("favoriten.Dat"), "  http://z/  "));
+    ASSERT_TRUE(FavouritesFile::append(path("favoriten.Dat"), "http://z/"));
+    ASSERT_TRUE(FavouritesFile::append(path("favoriten.Dat"), ""));
+    EXPECT_EQ(bytesOf("favoriten.Dat"), "http://z/\r\nhttp://z/\r\n\r\n");
+
+    ASSERT_TRUE(
+        FavouritesFile::rewrite(path("favoriten.Dat"), { "", "http://a/", "   ", " http://b/" }));
+    EXPECT_EQ(bytesOf("favoriten.Dat"), "http://a/\r\nhttp://b/\r\n");
+}
+
+TEST_F(BrowserFiles, AppendingNeverMergesWithALastLineWithoutBreak)
+{
+    put("favoriten.Dat", "http://a/");
+    ASSERT_TRUE(FavouritesFile::append(path("favoriten.Dat"), "http://b/"));
+    EXPECT_EQ(FavouritesFile::load(path("favoriten.Dat")).value_or(QStringList()),
+        QStringList({ "http://a/", "http://b/" }));
+}
+
+TEST_F(BrowserFiles, LinesKeepUmlautsAndOnlyBlanksAreTrimmed)
+{
+    ASSERT_TRUE(LineFile::writeLines(path("x"), { "Grüße", "\tTab " }));
+    EXPECT_EQ(
+        LineFile::readLines(path("x")).value_or(QStringList()), QStringList({ "Grüße", "\tTab " }));
+    EXPECT_EQ(LineFile::trimBlanks("  \tTab  "), "\tTab");
+}
+
+TEST_F(BrowserFiles, AnOversizedFileIsNeitherReadNorReplacedByAnAppend)
+{
+    {
+        QFile big(path("favoriten.Dat"));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(LineFile::maxBytes + 1));
+    }
+    EXPECT_FALSE(FavouritesFile::load(path("favoriten.Dat")).has_value());
+    EXPECT_FALSE(FavouritesFile::append(path("favoriten.Dat"), "http://a/").ok);
+    EXPECT_EQ(QFile(path("favoriten.Dat")).size(), LineFile::maxBytes + 1);
+}

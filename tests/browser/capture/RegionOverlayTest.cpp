@@ -1,0 +1,135 @@
+#include "CaptureTestSupport.h"
+#include "browser/capture/frmDummy.h"
+#include "core/Twips.h"
+#include "fakes/FakeScreenGrabber.h"
+#include "fakes/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cmath>
+
+using namespace suite;
+using namespace suite::browser;
+using namespace suite::test;
+
+namespace {
+
+class RegionOverlayTest : public ::testing::Test {
+protected:
+    RegionOverlayTest() { freshOverlay(); }
+
+    // A new overlay, loaded; the one before has closed itself.
+    void freshOverlay()
+    {
+        m_overlay = new frmDummy(m_grabber);
+        QObject::connect(m_overlay, &frmDummy::regionChosen,
+            [this](const QPixmap& picture) { m_chosen.append(picture); });
+        m_overlay->Form_Load();
+    }
+    ~RegionOverlayTest() override { delete m_overlay.data(); }
+
+    QLabel* label() const { return m_overlay->findChild<QLabel*>(QStringLiteral("Label1")); }
+    double twipsPerPixel() const { return twips::perPixel(m_overlay->logicalDpiX()); }
+
+    QImage m_screen = placeCodedScreen(640, 480);
+    FakeScreenGrabber m_grabber { m_screen };
+    QPointer<frmDummy> m_overlay;
+    QList<QPixmap> m_chosen;
+};
+
+} // namespace
+
+TEST_F(RegionOverlayTest, ShowsAStillImageOfTheScreenTakenBeforeItAppears)
+{
+    EXPECT_EQ(m_overlay->objectName(), "frmDummy");
+    EXPECT_TRUE(m_overlay->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(m_overlay->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_EQ(m_grabber.grabs().size(), 1);
+    EXPECT_EQ(m_grabber.grabs().at(0), QRect(0, 0, 640, 480));
+    EXPECT_TRUE(showsPart(m_overlay->frozenImage(), m_screen, m_screen.rect()));
+    EXPECT_FALSE(label()->isVisibleTo(m_overlay));
+
+    // What changes on the screen later does not reach the still image.
+    m_grabber.screen().fill(Qt::white);
+    EXPECT_EQ(m_grabber.grabs().size(), 1);
+    drag(m_overlay, QPoint(10, 10), QPoint(60, 40));
+    ASSERT_EQ(m_chosen.size(), 1);
+    EXPECT_TRUE(showsPart(m_chosen.at(0).toImage(), m_screen, QRect(10, 10, 50, 30)));
+}
+
+TEST_F(RegionOverlayTest, TheLabelFollowsThePointerWithPositionAndSize)
+{
+    m_overlay->show();
+    sendMouse(m_overlay, QEvent::MouseButtonPress, QPoint(100, 100));
+    EXPECT_TRUE(m_overlay->dragging());
+    EXPECT_TRUE(label()->isVisible());
+    sendMouse(m_overlay, QEvent::MouseMove, QPoint(300, 200));
+    EXPECT_EQ(label()->text(), "X=300 Y=200; B=200 H=100");
+    const int offset = int(std::lround(75 / twipsPerPixel()));
+    EXPECT_EQ(label()->pos(), QPoint(300 + offset, 200 + offset));
+    const QPalette palette = label()->palette();
+    EXPECT_EQ(palette.color(QPalette::Window), QColor(255, 255, 255));
+    EXPECT_EQ(palette.color(QPalette::WindowText), QColor(255, 0, 0));
+
+    // Left of and above the start the size is negative.
+    sendMouse(m_overlay, QEvent::MouseMove, QPoint(60, 80));
+    EXPECT_EQ(label()->text(), "X=60 Y=80; B=-40 H=-20");
+
+    // The outline is drawn on the overlay, red.
+    sendMouse(m_overlay, QEvent::MouseMove, QPoint(300, 200));
+    const QImage shown = m_overlay->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(200, 100)), QColor(255, 0, 0));
+    EXPECT_EQ(QColor(shown.pixel(200, 150)), QColor(m_screen.pixel(200, 150)));
+}
+
+TEST_F(RegionOverlayTest, TheMarkedPartComesWithoutOutlineWhicheverCornerTheDragStartsFrom)
+{
+    QSignalSpy started(m_overlay.data(), &frmDummy::dragStarted);
+    m_overlay->show();
+    drag(m_overlay, QPoint(100, 100), QPoint(300, 200));
+    ASSERT_EQ(m_chosen.size(), 1);
+    EXPECT_EQ(started.count(), 1);
+    const QImage forward = m_chosen.at(0).toImage();
+    EXPECT_EQ(forward.size(), QSize(200, 100));
+    EXPECT_TRUE(showsPart(forward, m_screen, QRect(100, 100, 200, 100))) << "no red line in it";
+    EXPECT_FALSE(m_overlay->dragging());
+    EXPECT_FALSE(label()->isVisibleTo(m_overlay));
+
+    // The overlay closed itself; a new one takes the same rectangle from the other corner.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_overlay.isNull(); }, 2000));
+    freshOverlay();
+    drag(m_overlay, QPoint(300, 200), QPoint(100, 100));
+    ASSERT_EQ(m_chosen.size(), 2);
+    EXPECT_EQ(m_chosen.at(1).toImage(), forward);
+}
+
+TEST_F(RegionOverlayTest, ADragOfFiftyTwipsOrLessOnEitherAxisGivesNoPicture)
+{
+    const int most = int(std::floor(50 / twipsPerPixel())); // still 50 twips or less
+    drag(m_overlay, QPoint(100, 100), QPoint(100 + most, 200));
+    ASSERT_EQ(m_chosen.size(), 1);
+    EXPECT_TRUE(m_chosen.at(0).isNull());
+
+    freshOverlay();
+    drag(m_overlay, QPoint(100, 100), QPoint(100 + most + 1, 100 + most + 1));
+    ASSERT_EQ(m_chosen.size(), 2);
+    EXPECT_EQ(m_chosen.at(1).size(), QSize(most + 1, most + 1));
+
+    // A click without dragging, and Escape, end the overlay without a picture.
+    freshOverlay();
+    sendMouse(m_overlay, QEvent::MouseButtonPress, QPoint(5, 5));
+    sendMouse(m_overlay, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::NoButton);
+    ASSERT_EQ(m_chosen.size(), 3);
+    EXPECT_TRUE(m_chosen.at(2).isNull());
+
+    freshOverlay();
+    QTest::keyClick(m_overlay, Qt::Key_Escape);
+    ASSERT_EQ(m_chosen.size(), 4);
+    EXPECT_TRUE(m_chosen.at(3).isNull());
+}
