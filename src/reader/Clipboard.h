@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace suite::reader {
+
+// The clipboard as the reader uses it: plain text only.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    // The clipboard's plain text; nothing when it holds no text at all (a picture, files).
+    virtual std::optional<QString> text() const = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
+} // namespace suite::reader

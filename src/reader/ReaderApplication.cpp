@@ -1,0 +1,51 @@
+#include "reader/ReaderApplication.h"
+
+#include "reader/Agent.h"
+
+namespace suite::reader {
+
+ReaderApplication::ReaderApplication(
+    ReaderEdition edition, ReaderServices services, std::function<void()> quit)
+    : m_edition(std::move(edition))
+    , m_services(std::move(services))
+    , m_quit(std::move(quit))
+{
+}
+
+ReaderApplication::~ReaderApplication() = default;
+
+bool ReaderApplication::start()
+{
+    return openWindow();
+}
+
+bool ReaderApplication::openWindow()
+{
+    m_window = std::make_unique<Agent>(m_edition, m_services, *this);
+    Agent* window = m_window.get();
+    if (!window->Form_Load() || m_ended)
+        return false;
+    window->show();
+    return true;
+}
+
+void ReaderApplication::restartWindow()
+{
+    // The old window is still inside its close event: it goes once that has returned.
+    if (m_window)
+        m_window.release()->deleteLater();
+    openWindow();
+}
+
+void ReaderApplication::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    if (m_window)
+        m_window.release()->deleteLater();
+    if (m_quit)
+        m_quit();
+}
+
+} // namespace suite::reader

@@ -1,0 +1,55 @@
+#include "reader/ReaderEdition.h"
+
+namespace suite::reader {
+
+namespace {
+const QString kLineBreak = QStringLiteral("\r\n");
+} // namespace
+
+QString ReaderEdition::infoText() const
+{
+    return QStringLiteral("Es kann Text direkt in das Textfeld eingegeben werden. Nach jedem "
+                          "Leerzeichen")
+        + kLineBreak + QStringLiteral("wird das zuletzt eingegebene Wort gesprochen.")
+        + QStringLiteral("Text kann auch per Drag and Drop aus anderen Anwendungen")
+        + QStringLiteral(" (z.B. Word oder Wordpad) in das Textfeld eingefügt")
+        + QStringLiteral(" werden. Oder es kann eine Textdatei (*.txt oder *.rtf) zum "
+                         "Sprechen geöffnet werden.")
+        + kLineBreak + kLineBreak
+        + QStringLiteral("Nach Click auf \"Verbergen\" wird ein TrayIcon erzeugt. Das Programm "
+                         "spricht dann automatisch")
+        + QStringLiteral(" jeden Text, der in die Zwischenablage kopiert wird.")
+        + QStringLiteral(" Nach Click auf das TrayIcon erscheint ein PopUp Menü.") + kLineBreak
+        + kLineBreak + infoVersionLine + kLineBreak + kLineBreak + QStringLiteral("-norvak-");
+}
+
+ReaderEdition ReaderEdition::lautbote()
+{
+    ReaderEdition e;
+    e.programName = QStringLiteral("lautbote");
+    e.windowTitle = QStringLiteral("Sprachausgabe mit MSAgent");
+    e.clientWidthTwips = 7770;
+    e.clientHeightTwips = 6960;
+    e.hasSettingsFile = true;
+    e.hasCharacterChoice = true;
+    e.hasSpeedControl = true;
+    e.hasGreetingOptions = true;
+    e.centresWindow = true;
+    e.playsReadAnimation = true;
+    e.unloadsCharacterAtEnd = true;
+    e.settingsFileName = QStringLiteral("Agent.ini");
+    e.greetingLead
+        = { QStringLiteral("GetAttention"), QStringLiteral("Wave"), QStringLiteral("Blink") };
+    e.greetingText = QStringLiteral(
+        "Guten Tag mein Herr, bist Du zu Hause ? Ich bin dein persönlicher Diener ! Ich "
+        "spreche Dir Text vor, der vorher in die Zwischenablage kopiert wurde. Ich bin für "
+        "Dich bereit. Für weitere Informationen klicke auf das Symbol neben der Uhr !");
+    e.greetingTail = { QStringLiteral("Restpose") };
+    e.farewellText = QStringLiteral("Tschüss. Ich freue mich auf unser nächstes Treffen.");
+    e.languageCaptionGerman = QStringLiteral("Deutsch");
+    e.echoFrameCaption = QStringLiteral("Sprachausgabe nach jedem eingegebenen");
+    e.infoVersionLine = QStringLiteral("Sprachausgabe 2.5 , Codename: \"Wortwal\"");
+    return e;
+}
+
+} // namespace suite::reader

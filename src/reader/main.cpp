@@ -1,0 +1,62 @@
+// lautbote: the text reader whose character reads typed, marked, opened and copied text.
+#include "core/Clock.h"
+#include "core/CommandLine.h"
+#include "core/Paths.h"
+#include "core/Platform.h"
+#include "core/SingleInstance.h"
+#include "reader/Agent.h"
+#include "reader/AgentWordFollower.h"
+#include "reader/ReaderApplication.h"
+#include "reader/SpokenWordFeed.h"
+#include "reader/SystemClipboard.h"
+#include "speech/EspeakEngine.h"
+#include "widgets/FileChooserDialog.h"
+#include "widgets/GermanTranslations.h"
+#include "widgets/MessageBoxesDialog.h"
+#include "widgets/agent/CharacterAgent.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    using namespace suite;
+    const reader::ReaderEdition edition = reader::ReaderEdition::lautbote();
+    CommandLine commandLine(edition.programName,
+        QStringLiteral("Der Textvorleser: eine Figur spricht getippten, markierten, geöffneten "
+                       "und kopierten Text."));
+    if (commandLine.handle(argc, argv))
+        return commandLine.exitCode();
+
+    // A second copy ends before it shows or says anything.
+    const SingleInstance instance(edition.programName);
+    if (instance.alreadyRunning())
+        return 0;
+
+    chooseQtPlatform();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(edition.programName);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lautbote.svg")));
+    // The character's windows stay after the reader's window closes; the reader ends itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installGermanQtTranslations();
+
+    EspeakEngine engine;
+    CharacterAgent agent(paths::characterDir(), engine);
+    MessageBoxesDialog messageBoxes;
+    FileChooserDialog fileChooser;
+    SystemClock clock;
+    reader::SystemClipboard clipboard;
+    reader::SpokenWordFeed spokenWords;
+
+    reader::ReaderServices services { agent, messageBoxes, fileChooser, clock, clipboard,
+        paths::programDir(), paths::characterDir(), &spokenWords };
+    reader::ReaderApplication reader(edition, services, [] { QCoreApplication::quit(); });
+    reader::AgentWordFollower follower(
+        engine, agent,
+        [&reader] { return reader.window() ? reader.window()->characterName() : QString(); },
+        spokenWords);
+    if (!reader.start())
+        return 0;
+    return QApplication::exec();
+}
