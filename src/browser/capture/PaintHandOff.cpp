@@ -62,6 +62,7 @@ QString PaintHandOff::writePicture(const QImage& picture, QString* why) const
         return {};
     }
     // The editor may start long after us and the user may keep the file: it stays.
+    QDir().mkpath(m_folder);
     QTemporaryFile file(QDir(m_folder).filePath(QStringLiteral("netzleser-foto-XXXXXX.png")));
     file.setAutoRemove(false);
     if (!file.open()) {

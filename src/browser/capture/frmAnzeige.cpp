@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -184,6 +185,7 @@ void frmAnzeige::Form_Load()
         const QRect area = screen->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
     }
+    Command1->ensurePolished(); // the style's colours, not the unpolished default
     m_normalColour = buttonColour(Command1);
     farbverlauf();
 }
@@ -251,11 +253,14 @@ void frmAnzeige::resetButtons()
 
 bool frmAnzeige::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-        if (auto* button = qobject_cast<QToolButton*>(watched))
+    if (event->type() == QEvent::MouseMove) {
+        if (auto* button = qobject_cast<QToolButton*>(watched)) {
             buttonMouseMove(button);
-        else
-            resetButtons();
+            // A button ignores a plain move, which would then reach the window below and
+            // take the highlight away again.
+            return static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton;
+        }
+        resetButtons();
     }
     return QWidget::eventFilter(watched, event);
 }

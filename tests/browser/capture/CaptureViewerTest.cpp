@@ -169,7 +169,8 @@ TEST_F(CaptureViewerTest, UntilTheFirstCaptureTheGradientIsWhatIsCopiedAndSaved)
     const QImage bands = gradient()->drawnImage();
     ASSERT_FALSE(bands.isNull());
     EXPECT_EQ(bands.size(), gradient()->contentsRect().size());
-    EXPECT_EQ(QColor(bands.pixel(5, 0)), QColor(0, 0, 0));
+    EXPECT_LE(qRed(bands.pixel(5, 0)), 2) << "black at the top";
+    EXPECT_EQ(qGreen(bands.pixel(5, 0)), 0);
     EXPECT_EQ(QColor(bands.pixel(5, bands.height() - 1)), QColor(255, 0, 0));
     EXPECT_LT(qRed(bands.pixel(5, bands.height() / 4)), qRed(bands.pixel(5, bands.height() / 2)));
 
@@ -207,6 +208,7 @@ TEST_F(CaptureViewerTest, TheButtonUnderThePointerTurnsYellowAndTheDisplayTurnsI
 
 TEST_F(CaptureViewerTest, TheDisplayFollowsTheWindowSizeAboveItsMargins)
 {
+    viewer().show();
     viewer().resize(pixelsAcross(9000), pixelsDown(7000));
     const int widthTwips = twipsAcross(viewer().width());
     const int heightTwips = twips::fromPixels(viewer().height(), viewer().logicalDpiY());
