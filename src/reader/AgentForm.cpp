@@ -81,6 +81,30 @@ W* choice(const Placer& at, QWidget* parent, const char* name, const QString& ca
     return w;
 }
 
+// The captions were laid out for "MS Sans Serif", which few desktops have; the narrow
+// faces that stand in for it come next, in this order.
+QFont captionFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow"),
+        QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans"),
+        QStringLiteral("Arial") });
+    return font;
+}
+
+// A caption wider than its control, in the face the desktop substituted, gets a smaller size
+// instead of being cut off.
+void fitCaption(QWidget* control)
+{
+    constexpr qreal smallest = 6.0;
+    QFont font = control->font();
+    while (control->sizeHint().width() > control->width() && font.pointSizeF() > smallest) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        control->setFont(font);
+    }
+}
+
 } // namespace
 
 AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
@@ -89,7 +113,7 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     AgentForm f;
     window.setObjectName(QStringLiteral("Agent"));
     window.setWindowTitle(edition.windowTitle);
-    window.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    window.setFont(captionFont());
     window.setFixedSize(at.x(edition.clientWidthTwips), at.y(edition.clientHeightTwips));
 
     f.Frame4 = frame(
@@ -208,6 +232,12 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     f.mnuTest = item("mnuTest", QStringLiteral("Test"));
     f.mnuInfo = item("mnuInfo", QStringLiteral("Info"));
     f.mnuExit = item("mnuExit", QStringLiteral("Beenden"));
+    for (QWidget* caption :
+        std::initializer_list<QWidget*> { f.Option3[0], f.Option3[1], f.Option1, f.Option2,
+            f.Check1, f.Check2, f.Label1, f.Label3, f.Command3, f.Command2, f.Command8 }) {
+        if (caption)
+            fitCaption(caption);
+    }
     return f;
 }
 
