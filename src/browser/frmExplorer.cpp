@@ -1,6 +1,7 @@
 #include "browser/frmExplorer.h"
 
 #include "browser/BrowserWindows.h"
+#include "browser/CaptionButton.h"
 #include "browser/ExplorerLayout.h"
 #include "browser/ToolbarIcons.h"
 #include "browser/WebBrowser.h"
@@ -102,14 +103,14 @@ QToolButton* frmExplorer::addPictureButton(
 QPushButton* frmExplorer::addReadingButton(const char* name, const QString& caption,
     const QString& toolTip, int left, int width, void (frmExplorer::*handler)())
 {
-    auto* button = new QPushButton(caption, m_picture3);
+    auto* button = new CaptionButton(caption, m_picture3);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(toolTip);
     button->setAccessibleName(caption);
-    button->setStyleSheet(QStringLiteral("QPushButton { background: white; color: black; "
-                                         "border: 1px solid #8a8a8a; padding: 0 2px; }"
-                                         "QPushButton:focus { border: 2px solid #1565c0; }"
-                                         "QPushButton:disabled { color: #9e9e9e; }"));
+    QPalette white = button->palette();
+    white.setColor(QPalette::Button, Qt::white);
+    white.setColor(QPalette::ButtonText, Qt::black);
+    button->setPalette(white);
     button->setGeometry(px(left), 0, px(width), px(450));
     connect(button, &QPushButton::clicked, this, handler);
     return button;
@@ -176,7 +177,8 @@ void frmExplorer::buildToolBar(QWidget* client)
     QFont small = m_label1->font();
     small.setPointSizeF(6.5);
     m_label1->setFont(small);
-    m_label1->setGeometry(px(11280), px(30), px(780), px(165));
+    m_label1->move(px(11280), px(30));
+    m_label1->adjustSize();
 
     addPictureButton(
         "Command17", QStringLiteral("Browser beenden"), 12660, &frmExplorer::Command17_Click);
@@ -188,7 +190,10 @@ void frmExplorer::buildAddressBar(QWidget* client)
     m_picAddress->setObjectName(QStringLiteral("picAddress"));
     auto* label = new QLabel(QStringLiteral("&Adresse:"), m_picAddress);
     label->setObjectName(QStringLiteral("lblAddress"));
-    label->setGeometry(px(45), px(60), px(615), px(195) + 2);
+    label->setFont(CaptionButton::fittingFont(
+        label->font(), QStringLiteral("Adresse:"), QSize(px(720) - px(45) - 2, px(315))));
+    label->move(px(45), px(60));
+    label->adjustSize();
 
     m_cboAddress = new QComboBox(m_picAddress);
     m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
