@@ -1,8 +1,9 @@
 #include "browser/LineFile.h"
 
+#include "core/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace suite::browser {
 
@@ -81,21 +82,7 @@ Result LineFile::appendLines(const QString& path, const QStringList& lines)
 
 Result LineFile::writeBytes(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                                   .arg(path, file.errorString()));
-    // A short write must not be committed: the old file stays whole instead.
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Result::failure(
-            QStringLiteral("Die Datei %1 konnte nicht ganz geschrieben werden: %2").arg(path, why));
-    }
-    if (!file.commit())
-        return Result::failure(QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
-                                   .arg(path, file.errorString()));
-    return Result::success();
+    return writeFileAtomically(path, bytes);
 }
 
 QString LineFile::trimBlanks(const QString& text)

@@ -10,6 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace suite::browser;
 
 namespace {
@@ -78,15 +83,24 @@ TEST_F(BrowserFiles, AFileThatCannotBeWrittenSaysWhy)
     EXPECT_TRUE(QDir(path("Browser.ini/keep")).exists());
 }
 
-TEST_F(BrowserFiles, AWriteProtectedFolderKeepsTheOldFileByteForByte)
+TEST_F(BrowserFiles, AFullDiskKeepsTheOldFileByteForByte)
 {
     put("verlauf.Dat", "old\r\n");
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const suite::Result result = HistoryFile::save(path("verlauf.Dat"), { "new" });
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (result.ok)
-        GTEST_SKIP() << "the folder stays writable (running as root)";
-    EXPECT_FALSE(result.error.isEmpty());
+    // A child limited to 4 KiB per file stands in for a full disk.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit { 4096, 4096 };
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const suite::Result result
+            = HistoryFile::save(path("verlauf.Dat"), QStringList(100, QString(200, u'x')));
+        _exit(result.ok ? 1 : (result.error.contains("verlauf.Dat") ? 0 : 2));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: reported success, 2: no reason given";
     EXPECT_EQ(bytesOf("verlauf.Dat"), "old\r\n");
 }
 
