@@ -1,6 +1,7 @@
 #include "browser/frmAbout1.h"
 
 #include "browser/BrowserIni.h"
+#include "browser/CaptionButton.h"
 #include "browser/DesktopPrograms.h"
 #include "core/ProgramStarter.h"
 #include "core/Twips.h"
@@ -51,13 +52,17 @@ frmAbout1::frmAbout1(QString iniPath, MessageBoxes& messageBoxes, ProgramStarter
     QFont titleFont(QStringLiteral("Times New Roman"));
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
-    title->setFont(titleFont);
-    title->setGeometry(px(1050), px(240), px(3750) + 40, px(330) + 6);
+    // Where Times New Roman is missing, the stand-in font may be wider: the title keeps its line.
+    const QSize titleBox(px(5970) - px(1050) - px(120), px(330) + 8);
+    title->setFont(CaptionButton::fittingFont(titleFont, title->text(), titleBox));
+    title->setGeometry(QRect(QPoint(px(1050), px(240)), titleBox));
 
     addEngravedLine(this, "Line1", px(840), px(120), px(5880));
 
     auto* label1 = new QLabel(QStringLiteral("Browser Startseite"), this);
     label1->setObjectName(QStringLiteral("Label1"));
+    const QSize labelBox(px(2400) - px(240) - 4, px(285));
+    label1->setFont(CaptionButton::fittingFont(label1->font(), label1->text(), labelBox));
     label1->move(px(240), px(1200));
     label1->adjustSize();
     m_text1 = new QLineEdit(BrowserIni::initialStartPage(), this);
@@ -68,6 +73,7 @@ frmAbout1::frmAbout1(QString iniPath, MessageBoxes& messageBoxes, ProgramStarter
 
     auto* label2 = new QLabel(QStringLiteral("Bevorzugte Suchmaschine"), this);
     label2->setObjectName(QStringLiteral("Label2"));
+    label2->setFont(CaptionButton::fittingFont(label2->font(), label2->text(), labelBox));
     label2->move(px(240), px(1680));
     label2->adjustSize();
     m_text2 = new QLineEdit(BrowserIni::defaultSearchEngine(), this);
