@@ -9,6 +9,7 @@
 #include "core/Twips.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -35,6 +36,16 @@ constexpr int DisplayHeightTwips = 3345;
 // The layout keeps the display this much narrower and lower than the window.
 constexpr int DisplayMarginAcrossTwips = 350;
 constexpr int DisplayMarginDownTwips = 1550;
+constexpr int TitleWidthTwips = 4905;
+
+// The font, made smaller in half points where the installed typeface writes the text wider
+// than the place meant for it (a serif face wider than Times New Roman, say).
+QFont fitted(QFont font, const QString& text, int width)
+{
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
 
 QFont titleFont()
 {
@@ -86,6 +97,12 @@ frmAnzeige::frmAnzeige(QWidget* parent, const CaptureCollaborators& with)
         = addButton("Command3", QStringLiteral("Speichern..."), QStringLiteral("Foto speichern"),
             QStringLiteral("save"), 5520, &frmAnzeige::Command3_Click);
     m_row = { cmdRegion, Command1, Command2, Command4, Command5, Command3 };
+    // One size for the row's captions, small enough for the longest one.
+    QFont captionFont = Command3->font();
+    for (QToolButton* button : m_row)
+        captionFont = fitted(captionFont, button->text(), pixelsAcross(ButtonWidthTwips) - 10);
+    for (QToolButton* button : m_row)
+        button->setFont(captionFont);
 
     const QRect display(pixelsAcross(DisplayLeftTwips), pixelsDown(DisplayTopTwips),
         pixelsAcross(DisplayWidthTwips), pixelsDown(DisplayHeightTwips));
@@ -110,7 +127,7 @@ frmAnzeige::frmAnzeige(QWidget* parent, const CaptureCollaborators& with)
     for (int i = 0; i < 2; ++i) {
         QLabel* label = new QLabel(QStringLiteral("ScreenCapturing"), Picture1);
         label->setObjectName(QStringLiteral("Label1%1").arg(i));
-        label->setFont(titleFont());
+        label->setFont(fitted(titleFont(), label->text(), pixelsAcross(TitleWidthTwips)));
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, titleColours[i]);
         label->setPalette(palette);
