@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace suite::reader {
 
@@ -54,7 +55,7 @@ bool Agent::Form_Load()
         centreOnScreen();
     // From here on a step that fails is skipped and the start goes on.
     CharakterListe();
-    if (m_form.filAgents && m_form.filAgents->count() == 0) {
+    if (m_edition.hasCharacterChoice && m_form.filAgents->count() == 0) {
         m_services.messageBoxes.show(this,
             QStringLiteral("Es sind keine Agenten für die Sprachausgabe instaliert. Instalieren "
                            "Sie Agent 'Genie' oder 'Merlin'."),
@@ -64,8 +65,17 @@ bool Agent::Form_Load()
     }
     m_charactersFound = true;
 
-    if (m_edition.hasSettingsFile
-        && AgentIni(m_services.programDir, m_edition.settingsFileName).exists()) {
+    if (!m_edition.hasSettingsFile) {
+        // The edition without settings greets and says farewell every time, in German.
+        m_greeting = 1;
+        m_farewell = 1;
+        loadCharacter();
+        steps::skippingFailures(m_character, { [](Character& c) { return c.SetLanguage(1031); } });
+        beginTrayMode();
+        greet();
+        return true;
+    }
+    if (AgentIni(m_services.programDir, m_edition.settingsFileName).exists()) {
         Ini_Lesen();
     } else {
         if (m_form.filAgents && m_form.filAgents->count() > 1)
@@ -120,10 +130,24 @@ void Agent::loadCharacter()
     const QString file = m_edition.characterFile.isEmpty()
         ? m_characterName + QStringLiteral(".acs")
         : m_edition.characterFile;
-    // Loading again under the same id (a rebuilt window) fails harmlessly: the character is
-    // there already and GetCharacter hands it out.
-    m_services.agent.LoadCharacter(m_characterName, file);
+    // Loading again under the same id (a rebuilt window of the edition with the fixed
+    // character) fails harmlessly: the character is there already and GetCharacter hands it
+    // out.
+    const Result loaded = m_services.agent.LoadCharacter(m_characterName, file);
     m_character = m_services.agent.GetCharacter(m_characterName);
+    if (!m_character && m_edition.reportsMissingCharacter)
+        reportMissingCharacter(loaded ? QString() : loaded.error);
+}
+
+void Agent::reportMissingCharacter(const QString& reason)
+{
+    QString text = QStringLiteral("Der Charakter \"%1\" konnte nicht geladen werden.")
+                       .arg(m_edition.characterFile);
+    if (!reason.isEmpty())
+        text += QStringLiteral("\r\n") + reason;
+    text += QStringLiteral("\r\nDie Sprachausgabe bleibt stumm, bis er wieder vorhanden ist.");
+    m_services.messageBoxes.show(
+        this, text, kErrorTitle, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
 }
 
 void Agent::Ini_Lesen()
@@ -194,14 +218,6 @@ bool Agent::sayFarewell()
     return spoken;
 }
 
-// Tray mode is not part of this window yet: it stays on the desktop after the start.
-void Agent::beginTrayMode()
-{
-    m_form.Command10->setEnabled(false);
-}
-
-void Agent::removeTrayIcon() { }
-
 void Agent::closeEvent(QCloseEvent* event)
 {
     // The end runs once; a second close during its wait or animation changes nothing.
@@ -220,8 +236,17 @@ void Agent::Form_Unload()
         m_lifecycle.endProgram();
         return;
     }
+    // Nothing copied from now on is read any more, not even during the farewell's wait.
+    m_form.Timer1->stop();
     if (m_restart == 1) {
         m_restart = 0;
+        removeTrayIcon();
+        // The new window loads the character of the settings file; one chosen in this run
+        // would otherwise stay on the desktop with nobody to unload it.
+        if (m_edition.hasCharacterChoice) {
+            m_character = nullptr;
+            m_services.agent.UnloadCharacter(m_characterName);
+        }
         m_lifecycle.restartWindow();
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "reader/AgentForm.h"
 #include "reader/ReaderEdition.h"
+#include "widgets/Tray.h"
 
 #include <QWidget>
 
@@ -32,6 +33,17 @@ public:
     // The id of the character the window speaks through.
     const QString& characterName() const { return m_characterName; }
 
+    // Leaves tray mode: the window shows, the clipboard watch stops, the icon goes. Also how
+    // a rebuilt window comes into view.
+    void mnuAnzeige_Click();
+
+    // The icon in the notification area (or its stand-in).
+    const Tray& tray() const { return m_tray; }
+
+    // Copied text beyond this many characters is neither put into the field nor spoken; the
+    // field's tool tip says so whenever it happens.
+    static constexpr int WatchedTextLimit = 2'000'000;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -45,6 +57,7 @@ private:
     void loadCharacter();
     void beginTrayMode();
     void removeTrayIcon();
+    void reportMissingCharacter(const QString& reason);
     void greet();
     bool sayFarewell();
 
@@ -60,6 +73,12 @@ private:
     void Command5_Click();
     void Test_Click();
     void Command9_Click();
+
+    // Tray mode and the clipboard watch (AgentTray.cpp).
+    void Command10_Click();
+    void Timer1_Timer();
+    void trayNotification(int message, QPoint globalPos);
+    QString takeWatchedText(const QString& copied);
 
     // Options (AgentOptions.cpp).
     void filAgents_Click();
@@ -96,6 +115,8 @@ private:
     int m_restart = 0;
     bool m_charactersFound = false;
     bool m_unloading = false;
+    bool m_watching = false; // a tick is running
+    Tray m_tray;
 
     struct Reading {
         int start = 0;

@@ -116,14 +116,14 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     window.setFont(captionFont());
     window.setFixedSize(at.x(edition.clientWidthTwips), at.y(edition.clientHeightTwips));
 
-    f.Frame4 = frame(
-        at, &window, "Frame4", QStringLiteral("Sprache wählen"), {}, { 120, 50, 2415, 615 });
+    f.Frame4
+        = frame(at, &window, "Frame4", QStringLiteral("Sprache wählen"), {}, edition.languageFrame);
     f.Option3[0] = choice<QRadioButton>(
         at, f.Frame4, "Option30", edition.languageCaptionGerman, {}, { 120, 240, 1095, 255 });
     f.Option3[1] = choice<QRadioButton>(
         at, f.Frame4, "Option31", QStringLiteral("Englisch"), {}, { 1200, 240, 1095, 255 });
 
-    f.Frame5 = frame(at, &window, "Frame5", edition.echoFrameCaption, {}, { 2640, 50, 3735, 615 });
+    f.Frame5 = frame(at, &window, "Frame5", edition.echoFrameCaption, {}, edition.echoFrame);
     f.Option1 = choice<QRadioButton>(at, f.Frame5, "Option1", QStringLiteral("Wort"),
         QStringLiteral("Sprachausgabe nach jedem eingegebenen Wort."), { 720, 240, 975, 255 });
     f.Option2 = choice<QRadioButton>(at, f.Frame5, "Option2", QStringLiteral("Buchstabe"),
@@ -132,12 +132,9 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     f.Option1->setChecked(true);
 
     f.Command9 = button(at, &window, "Command9", QStringLiteral("R"),
-        QStringLiteral("Reset, falls Sprachausgabe \"verklemmt\""), { 7320, 120, 255, 300 });
+        QStringLiteral("Reset, falls Sprachausgabe \"verklemmt\""), edition.resetButton);
     f.Command9->setAccessibleName(f.Command9->toolTip());
     f.Command9->setEnabled(false);
-    f.Label1
-        = at.place(new QLabel(QStringLiteral("-norvak-"), &window), "Label1", 7080, 480, 555, 195);
-    f.Label1->setAccessibleName(f.Label1->text());
 
     if (edition.hasGreetingOptions) {
         f.Frame6 = frame(at, &window, "Frame6", {}, QStringLiteral("Begrüßung und Verabschiedung"),
@@ -151,7 +148,7 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
         f.Check2->setChecked(true);
     }
 
-    f.RT1 = at.place(new RichTextField(&window), "RT1", 120, 1440, 7515, 3135);
+    f.RT1 = at.place(new RichTextField(&window), "RT1", 120, edition.fieldTop, 7515, 3135);
     f.RT1->setAccessibleName(QStringLiteral("Textfeld"));
 
     if (edition.hasSpeedControl) {
@@ -170,8 +167,9 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
         f.Label2->move(at.x(3120), at.y(4720));
     }
 
-    f.Frame1
-        = frame(at, &window, "Frame1", {}, QStringLiteral("Sprechen"), { 120, 5040, 3615, 1815 });
+    const int framesTop = edition.buttonFramesTop;
+    f.Frame1 = frame(
+        at, &window, "Frame1", {}, QStringLiteral("Sprechen"), { 120, framesTop, 3615, 1815 });
     f.Command3 = button(at, f.Frame1, "Command3", QStringLiteral("Gesamten Text"),
         QStringLiteral("Spricht den gesamten Text des Textfeldes."), { 240, 360, 1455, 375 });
     f.Command6 = button(at, f.Frame1, "Command6", QStringLiteral("Open"),
@@ -190,12 +188,13 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
         { 1920, 1320, 1455, 375 });
 
     const QString characterList = QStringLiteral("Liste der installierten Charakter");
-    f.Frame3 = frame(at, &window, "Frame3", {}, characterList, { 3900, 5040, 1695, 1815 });
-    f.Frame3->setToolTip(characterList);
-    f.Label3 = at.place(
-        new QLabel(QStringLiteral("Charakter wählen:"), f.Frame3), "Label3", 120, 200, 1290, 195);
-    f.Label3->setAccessibleName(f.Label3->text());
     if (edition.hasCharacterChoice) {
+        f.Frame3 = frame(at, &window, "Frame3", {}, characterList, { 3900, framesTop, 1695, 1815 });
+        f.Frame3->setToolTip(characterList);
+        f.Label3 = at.place(
+            new QLabel(edition.characterLabelCaption, f.Frame3), "Label3", 120, 200, 1290, 195);
+        f.Label1 = at.place(
+            new QLabel(QStringLiteral("-norvak-"), &window), "Label1", 7080, 480, 555, 195);
         f.cmbAgent = at.place(new QComboBox(f.Frame3), "cmbAgent", 120, 460, 1455, 285);
         f.cmbAgent->addItem(QStringLiteral("Genie"));
         f.cmbAgent->setToolTip(QStringLiteral("Ausgewählter Charakter"));
@@ -204,10 +203,23 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
         f.filAgents = at.place(new QListWidget(f.Frame3), "filAgents", 120, 840, 1455, 870);
         f.filAgents->setToolTip(characterList);
         f.filAgents->setAccessibleName(characterList);
+    } else {
+        // The fixed character is named in the frame, over several lines, with the signature
+        // below it.
+        f.Frame3 = frame(at, &window, "Frame3", {}, QStringLiteral("Charakter"),
+            { 3900, framesTop, 1695, 1815 });
+        f.Label3 = at.place(
+            new QLabel(edition.characterLabelCaption, f.Frame3), "Label3", 120, 240, 1455, 1095);
+        f.Label3->setWordWrap(true);
+        f.Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        f.Label1 = at.place(
+            new QLabel(QStringLiteral("-norvak-"), f.Frame3), "Label1", 120, 1440, 1455, 255);
     }
+    f.Label3->setAccessibleName(f.Label3->text());
+    f.Label1->setAccessibleName(f.Label1->text());
 
     f.Frame2 = frame(at, &window, "Frame2", {}, QStringLiteral("Weitere Schaltflächen"),
-        { 5760, 5040, 1815, 1815 });
+        { 5760, framesTop, 1815, 1815 });
     f.Test = button(at, f.Frame2, "Test", QStringLiteral("Test"), {}, { 240, 360, 615, 375 });
     f.Command7
         = button(at, f.Frame2, "Command7", QStringLiteral("Info"), {}, { 960, 360, 615, 375 });
@@ -227,7 +239,7 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    f.mnuStop = item("mnuStop", QStringLiteral("Sprachausgabe stoppen"));
+    f.mnuStop = item("mnuStop", edition.stopMenuCaption);
     f.mnuAnzeige = item("mnuAnzeige", QStringLiteral("Programmfenster öffnen"));
     f.mnuTest = item("mnuTest", QStringLiteral("Test"));
     f.mnuInfo = item("mnuInfo", QStringLiteral("Info"));
@@ -235,7 +247,9 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     for (QWidget* caption :
         std::initializer_list<QWidget*> { f.Option3[0], f.Option3[1], f.Option1, f.Option2,
             f.Check1, f.Check2, f.Label1, f.Label3, f.Command3, f.Command2, f.Command8 }) {
-        if (caption)
+        // A caption that wraps onto more lines needs no smaller face.
+        const auto* label = qobject_cast<QLabel*>(caption);
+        if (caption && !(label && label->wordWrap()))
             fitCaption(caption);
     }
     return f;

@@ -63,6 +63,9 @@ void Agent::connectHandlers()
     connect(f.mnuTest, &QAction::triggered, f.Test, &QPushButton::click);
     connect(f.mnuInfo, &QAction::triggered, f.Command7, &QPushButton::click);
     connect(f.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(f.Command10, &QPushButton::clicked, this, &Agent::Command10_Click);
+    connect(f.Timer1, &QTimer::timeout, this, &Agent::Timer1_Timer);
+    connect(f.mnuAnzeige, &QAction::triggered, this, &Agent::mnuAnzeige_Click);
 }
 
 void Agent::RT1_Change()

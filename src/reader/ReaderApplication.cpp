@@ -23,10 +23,8 @@ bool ReaderApplication::openWindow()
 {
     m_window = std::make_unique<Agent>(m_edition, m_services, *this);
     Agent* window = m_window.get();
-    if (!window->Form_Load() || m_ended)
-        return false;
-    window->show();
-    return true;
+    // The start ends in tray mode with the window hidden.
+    return window->Form_Load() && !m_ended;
 }
 
 void ReaderApplication::restartWindow()
@@ -34,7 +32,9 @@ void ReaderApplication::restartWindow()
     // The old window is still inside its close event: it goes once that has returned.
     if (m_window)
         m_window.release()->deleteLater();
-    openWindow();
+    // The rebuilt window replaces one the user was looking at, so it comes into view.
+    if (openWindow())
+        m_window->mnuAnzeige_Click();
 }
 
 void ReaderApplication::endProgram()

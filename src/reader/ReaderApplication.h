@@ -21,7 +21,8 @@ public:
     ReaderApplication(ReaderEdition edition, ReaderServices services, std::function<void()> quit);
     ~ReaderApplication() override;
 
-    // Creates, starts and shows the window. False when the program ended during the start.
+    // Creates and starts the window, which hides in tray mode. False when the program ended during
+    // the start.
     bool start();
 
     // The window of the moment; null once the program has ended.

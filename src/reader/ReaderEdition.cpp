@@ -49,6 +49,45 @@ ReaderEdition ReaderEdition::lautbote()
     e.languageCaptionGerman = QStringLiteral("Deutsch");
     e.echoFrameCaption = QStringLiteral("Sprachausgabe nach jedem eingegebenen");
     e.infoVersionLine = QStringLiteral("Sprachausgabe 2.5 , Codename: \"Wortwal\"");
+    e.stopMenuCaption = QStringLiteral("Sprachausgabe stoppen");
+    e.characterLabelCaption = QStringLiteral("Charakter wählen:");
+    e.languageFrame = QRect(120, 50, 2415, 615);
+    e.echoFrame = QRect(2640, 50, 3735, 615);
+    e.resetButton = QRect(7320, 120, 255, 300);
+    e.fieldTop = 1440;
+    e.buttonFramesTop = 5040;
+    return e;
+}
+
+ReaderEdition ReaderEdition::lautzwerg()
+{
+    ReaderEdition e;
+    e.programName = QStringLiteral("lautzwerg");
+    e.windowTitle = QStringLiteral("Sprachausgabe");
+    e.clientWidthTwips = 7785;
+    e.clientHeightTwips = 6390;
+    e.characterId = QStringLiteral("genie.acs");
+    e.characterFile = QStringLiteral("genie.acs");
+    e.reportsMissingCharacter = true;
+    e.greetingLead = { QStringLiteral("DoMagic2"), QStringLiteral("GetAttention"),
+        QStringLiteral("Wave"), QStringLiteral("Blink") };
+    e.greetingText = QStringLiteral(
+        "Guten Tag mein Herr, bist Du zu Hause ? Ich bin der Flaschengeist, Dein persönlicher "
+        "Zauberer ! Ich spreche Dir Text vor, der vorher in die Zwischenablage kopiert wurde. "
+        "Ich bin für Dich bereit. Für weitere Informationen klicke auf das Symbol neben der "
+        "Uhr !");
+    e.greetingTail = { QStringLiteral("Process"), QStringLiteral("Restpose") };
+    e.farewellText = QStringLiteral("Tschüss. ich gehe zurück in meine Flasche");
+    e.languageCaptionGerman = QStringLiteral("Deuitsch");
+    e.echoFrameCaption = QStringLiteral("Sprachausgabe nach jedem eingegebenen ");
+    e.infoVersionLine = QStringLiteral("Sprachausgabe 2.4 , Codename: \"Wortwal\"");
+    e.stopMenuCaption = QStringLiteral("Sprahausgabe stoppen");
+    e.characterLabelCaption = QStringLiteral("Sprachausgabe mit  AgentControl, Charakter:  Genie");
+    e.languageFrame = QRect(240, 120, 2775, 735);
+    e.echoFrame = QRect(3120, 120, 3735, 735);
+    e.resetButton = QRect(7320, 240, 255, 300);
+    e.fieldTop = 960;
+    e.buttonFramesTop = 4440;
     return e;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,9 @@ struct ReaderEdition {
     bool centresWindow = false;
     bool playsReadAnimation = false; // "Gesamten Text" plays "Read" before it speaks
     bool unloadsCharacterAtEnd = false;
+    // The character is fixed (characterId set): a start that cannot load it says so, since
+    // there is no other character to choose and the window starts hidden.
+    bool reportsMissingCharacter = false;
 
     QString settingsFileName;
 
@@ -38,12 +42,24 @@ struct ReaderEdition {
 
     QString languageCaptionGerman; // Option3 index 0
     QString echoFrameCaption; // Frame5
+    QString stopMenuCaption; // mnuStop
+    // Label3: the character label above the choice, or the edition's own text without one.
+    QString characterLabelCaption;
+    // The layout in twips where the editions differ (left, top, width, height).
+    QRect languageFrame; // Frame4
+    QRect echoFrame; // Frame5
+    QRect resetButton; // Command9
+    int fieldTop = 0; // RT1
+    int buttonFramesTop = 0; // Frame1, Frame2, Frame3
     QString infoVersionLine; // last item of the information box before the signature
 
     // The information box of "Info" and of the tray menu.
     QString infoText() const;
 
     static ReaderEdition lautbote();
+    // The earlier edition with the Genie alone: no choice of character or speed, no
+    // settings file, no greeting options.
+    static ReaderEdition lautzwerg();
 };
 
 } // namespace suite::reader

@@ -1,4 +1,5 @@
-// lautbote: the text reader whose character reads typed, marked, opened and copied text.
+// lautbote and lautzwerg: the text reader whose character reads typed, marked, opened and
+// copied text. One source for both; the build names the edition (READER_EDITION_LAUTZWERG).
 #include "core/Clock.h"
 #include "core/CommandLine.h"
 #include "core/Paths.h"
@@ -21,10 +22,18 @@
 int main(int argc, char** argv)
 {
     using namespace suite;
+#ifdef READER_EDITION_LAUTZWERG
+    const reader::ReaderEdition edition = reader::ReaderEdition::lautzwerg();
+    const QString description = QStringLiteral(
+        "Der Textvorleser mit dem Flaschengeist: er spricht getippten, markierten, geöffneten "
+        "und kopierten Text.");
+#else
     const reader::ReaderEdition edition = reader::ReaderEdition::lautbote();
-    CommandLine commandLine(edition.programName,
-        QStringLiteral("Der Textvorleser: eine Figur spricht getippten, markierten, geöffneten "
-                       "und kopierten Text."));
+    const QString description = QStringLiteral(
+        "Der Textvorleser: eine Figur spricht getippten, markierten, geöffneten und kopierten "
+        "Text.");
+#endif
+    CommandLine commandLine(edition.programName, description);
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
 
@@ -36,7 +45,7 @@ int main(int argc, char** argv)
     chooseQtPlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(edition.programName);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lautbote.svg")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(edition.programName)));
     // The character's windows stay after the reader's window closes; the reader ends itself.
     QApplication::setQuitOnLastWindowClosed(false);
     installGermanQtTranslations();

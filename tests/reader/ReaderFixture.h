@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -62,18 +63,22 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    bool start()
+    // Starts the program, which hides in tray mode, and opens its window from the icon's
+    // menu as a user does; a test of tray mode itself starts with openWindow false.
+    bool start(bool openWindow = true)
     {
-        reader::ReaderServices services { agent, boxes, chooser, clock, clipboard,
+        reader::ReaderServices services { agent, boxes, chooser, clock, clipboardSeam(),
             programDir.path() + "/", characterDir.path(), &words };
-        app = std::make_unique<reader::ReaderApplication>(
-            reader::ReaderEdition::lautbote(), services, [this] { ++quits; });
+        app = std::make_unique<reader::ReaderApplication>(edition, services, [this] { ++quits; });
         const bool running = app->start();
-        if (running) {
+        if (running && openWindow) {
+            window()->findChild<QAction*>("mnuAnzeige")->trigger();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(window()));
         }
         return running;
     }
+
+    virtual reader::Clipboard& clipboardSeam() { return clipboard; }
 
     reader::Agent* window() const { return app ? app->window() : nullptr; }
 
@@ -140,6 +145,7 @@ protected:
     // Forgets what the start asked for, so a test sees only what follows.
     void forgetRequests() { agent.log().clear(); }
 
+    reader::ReaderEdition edition = reader::ReaderEdition::lautbote();
     QTemporaryDir programDir;
     QTemporaryDir characterDir;
     mutable FakeAgentControl agent;

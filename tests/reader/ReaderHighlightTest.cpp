@@ -47,6 +47,7 @@ protected:
         app = std::make_unique<reader::ReaderApplication>(
             reader::ReaderEdition::lautbote(), services, [] {});
         ASSERT_TRUE(app->start());
+        app->window()->mnuAnzeige_Click();
         ASSERT_NE(agent.loaded("Genie"), nullptr) << "the Genie of the suite's data";
         field = app->window()->findChild<reader::RichTextField*>("RT1");
         ASSERT_NE(field, nullptr);

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 using suite::MessageBoxes;
 using suite::test::greeting;
@@ -148,7 +149,7 @@ TEST_F(readerEnd, TheFarewellIsWaitedForSixSecondsBeforeTheWindowShrinksAway)
     EXPECT_LT(window() ? 1 : 0, 1);
 }
 
-TEST_F(readerEnd, ResetRebuildsTheWindowFromTheLastSavedSettingsWithoutSavingOrUnloading)
+TEST_F(readerEnd, ResetRebuildsTheShownWindowFromTheLastSavedSettingsWithoutSaving)
 {
     writeIni("[Speed]\r\nV=120\r\n[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=1\r\n"
              "[Sprache]\r\nL=ger\r\n[Charakter]\r\nC=Genie\r\n");
@@ -166,10 +167,15 @@ TEST_F(readerEnd, ResetRebuildsTheWindowFromTheLastSavedSettingsWithoutSavingOrU
     ASSERT_NE(window(), nullptr);
     EXPECT_NE(window(), first);
     EXPECT_TRUE(window()->isVisible());
+    // Shown, so out of tray mode: no icon, and copied text is not read.
+    EXPECT_FALSE(window()->tray().isShown());
+    EXPECT_FALSE(control<QTimer>("Timer1")->isActive());
     EXPECT_EQ(quits, 0);
     EXPECT_EQ(iniText(), saved);
-    EXPECT_FALSE(requests().contains("UnloadCharacter(Genie)"));
-    EXPECT_EQ(requests().first(), "LoadCharacter(Genie, Genie.acs)");
+    // The old window's character goes before the new window loads its own.
+    ASSERT_GE(requests().size(), 2);
+    EXPECT_EQ(requests().mid(0, 2),
+        QStringList({ "UnloadCharacter(Genie)", "LoadCharacter(Genie, Genie.acs)" }));
     EXPECT_EQ(control<QScrollBar>("HScroll1")->value(), 120);
     EXPECT_FALSE(control<QPushButton>("Command9")->isEnabled());
 
@@ -177,6 +183,22 @@ TEST_F(readerEnd, ResetRebuildsTheWindowFromTheLastSavedSettingsWithoutSavingOrU
     closeWindow();
     EXPECT_EQ(quits, 1);
     EXPECT_TRUE(iniText().startsWith("[Speed]\r\nV=120\r\n"));
+}
+
+TEST_F(readerEnd, ResetAfterChoosingAnotherCharacterTakesThatOneOffTheDesktop)
+{
+    ASSERT_TRUE(start());
+    auto* list = control<QListWidget>("filAgents");
+    list->setCurrentRow(1); // Merlin.acs
+    ASSERT_EQ(window()->characterName(), "Merlin");
+    forgetRequests();
+
+    QTest::mouseClick(field()->viewport(), Qt::LeftButton);
+    click("Command9");
+    ASSERT_NE(window(), nullptr);
+    EXPECT_TRUE(requests().contains("UnloadCharacter(Merlin)"));
+    EXPECT_EQ(agent.character("Merlin"), nullptr);
+    EXPECT_EQ(window()->characterName(), "Genie");
 }
 
 TEST_F(readerEnd, ASettingsFileThatCannotBeWrittenIsReportedAndTheProgramStillEnds)

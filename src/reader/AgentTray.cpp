@@ -1,0 +1,112 @@
+// Tray mode: the icon in the notification area, its pop-up menu, and the clipboard watch that
+// reads every copied text aloud while the window is hidden.
+#include "reader/Agent.h"
+
+#include "reader/CharacterSteps.h"
+#include "reader/Clipboard.h"
+#include "reader/ReaderServices.h"
+#include "reader/RichTextField.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace suite::reader {
+
+using namespace steps;
+
+namespace {
+const QString kTipAtStart = QStringLiteral("Sprachausgabe");
+const QString kTipWhenUsed = QStringLiteral("Sprachausgabe aktiv !");
+} // namespace
+
+void Agent::beginTrayMode()
+{
+    m_tray.setIcon(windowIcon());
+    m_tray.setTip(kTipAtStart);
+    m_tray.setHandler(
+        [this](int message, QPoint globalPos) { trayNotification(message, globalPos); });
+    m_form.Command10->click();
+}
+
+void Agent::removeTrayIcon()
+{
+    m_tray.remove();
+}
+
+void Agent::Command10_Click()
+{
+    m_tray.add();
+    hide();
+    m_form.Timer1->start();
+}
+
+void Agent::mnuAnzeige_Click()
+{
+    show();
+    raise();
+    activateWindow();
+    m_form.Timer1->stop();
+    m_tray.remove();
+}
+
+void Agent::trayNotification(int message, QPoint globalPos)
+{
+    // Only the hidden window in tray mode owns the icon's clicks.
+    if (!m_form.Timer1->isActive())
+        return;
+    m_tray.setTip(kTipWhenUsed);
+    // The tray's busy guard holds while the menu is open: more clicks do nothing meanwhile.
+    if (message == traymessage::LeftButtonUp)
+        m_form.mnuPopUp->exec(globalPos);
+}
+
+void Agent::Timer1_Timer()
+{
+    // Reading the clipboard of another program may run the event loop; a tick never starts
+    // inside another one.
+    if (m_watching)
+        return;
+    m_watching = true;
+    const std::optional<QString> copied = m_services.clipboard.text();
+    if (copied && !copied->isEmpty()) {
+        const QString text = takeWatchedText(*copied);
+        m_form.RT1->setText(text);
+        followReading(0, text);
+        std::vector<Step> sequence { steps::show() };
+        if (m_edition.playsReadAnimation)
+            sequence.push_back(play(QStringLiteral("Read")));
+        sequence.push_back(speak(withSpeedTag(text)));
+        // The clipboard keeps a text the character did not take, so the next tick tries it
+        // again; once it was spoken it goes, even when hiding fails, so it is never spoken
+        // twice.
+        if (untilFailure(m_character, sequence)) {
+            m_services.clipboard.setText(QString());
+            untilFailure(m_character, { steps::hide() });
+        }
+    }
+    m_watching = false;
+}
+
+// The copied text as far as it is read; beyond the limit the field's tool tip tells how much
+// was taken.
+QString Agent::takeWatchedText(const QString& copied)
+{
+    if (copied.size() <= WatchedTextLimit) {
+        m_form.RT1->setToolTip(QString());
+        return copied;
+    }
+    int cut = WatchedTextLimit;
+    if (copied.at(cut - 1).isHighSurrogate())
+        --cut;
+    const QLocale german(QLocale::German, QLocale::Germany);
+    m_form.RT1->setToolTip(
+        QStringLiteral("Der kopierte Text war %1 Zeichen lang; gelesen wurden nur die ersten %2 "
+                       "Zeichen.")
+            .arg(german.toString(copied.size()), german.toString(cut)));
+    return copied.left(cut);
+}
+
+} // namespace suite::reader

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "reader/Clipboard.h"
+
+#include <QStringList>
+
+namespace suite::test {
+
+// A clipboard that another program fills: text, nothing, or something that is no text.
+// It records what the reader writes into it.
+class FakeClipboard final : public reader::Clipboard {
+public:
+    std::optional<QString> text() const override
+    {
+        ++m_reads;
+        return m_text;
+    }
+    void setText(const QString& text) override
+    {
+        m_written << text;
+        m_text = text;
+    }
+
+    // Another program copies a text.
+    void copy(const QString& text) { m_text = text; }
+    // Another program copies a picture or files: the clipboard holds no text.
+    void copyNoText() { m_text.reset(); }
+
+    const QStringList& written() const { return m_written; }
+    int reads() const { return m_reads; }
+
+private:
+    std::optional<QString> m_text;
+    QStringList m_written;
+    mutable int m_reads = 0;
+};
+
+} // namespace suite::test

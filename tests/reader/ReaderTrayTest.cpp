@@ -1,0 +1,304 @@
+// Tray mode: the icon (here its stand-in, as on a desktop without a tray host), its pop-up
+// menu, and the clipboard watch, driven through the icon and a clipboard another program
+// fills.
+#include "FakeClipboard.h"
+#include "ReaderFixture.h"
+#include "widgets/TrayStandIn.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+using suite::test::FakeClipboard;
+using suite::test::ReaderFixture;
+
+namespace {
+
+class readerTray : public ReaderFixture {
+protected:
+    readerTray() { writeIni("[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n"); }
+
+    suite::reader::Clipboard& clipboardSeam() override { return copied; }
+
+    // Starts in tray mode and forgets what the start asked for.
+    void startInTray()
+    {
+        ASSERT_TRUE(start(false));
+        forgetRequests();
+    }
+
+    QTimer* timer() const { return control<QTimer>("Timer1"); }
+    QMenu* menu() const { return control<QMenu>("mnuPopUp"); }
+    suite::TrayStandIn* icon() const { return window() ? window()->tray().standIn() : nullptr; }
+
+    // Lets the watch's timer run once: the tick has ended when the clipboard was read.
+    bool tick()
+    {
+        const int before = copied.reads();
+        return QTest::qWaitFor([&] { return copied.reads() > before; }, 10000);
+    }
+
+    // Clicks the icon; while its menu is open, inMenu runs (and should close the menu).
+    void clickIcon(std::function<void(QMenu&)> inMenu, Qt::MouseButton button = Qt::LeftButton)
+    {
+        ASSERT_NE(icon(), nullptr);
+        QTimer::singleShot(0, [this, inMenu] {
+            auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (open)
+                inMenu(*open);
+        });
+        QTest::mouseClick(icon(), button);
+    }
+
+    // Chooses the menu's item at index (0 to 4) with the keyboard, as a user can.
+    void chooseFromIconMenu(int index)
+    {
+        clickIcon([index](QMenu& open) {
+            for (int i = 0; i <= index; ++i)
+                QTest::keyClick(&open, Qt::Key_Down);
+            QTest::keyClick(&open, Qt::Key_Return);
+        });
+    }
+
+    FakeClipboard copied;
+};
+
+} // namespace
+
+TEST_F(readerTray, TheProgramStartsHiddenWithItsIconAndTheWatchRunning)
+{
+    startInTray();
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_EQ(timer()->interval(), 1000);
+    EXPECT_TRUE(window()->tray().isShown());
+    EXPECT_EQ(window()->tray().shownTip(), "Sprachausgabe");
+    // Without a tray host the stand-in keeps the program in reach.
+    ASSERT_NE(icon(), nullptr);
+    EXPECT_TRUE(icon()->isVisible());
+    EXPECT_EQ(icon()->toolTip(), "Sprachausgabe");
+}
+
+TEST_F(readerTray, VerbergenHidesTheWindowAndTheMenuOpensItAgain)
+{
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_FALSE(window()->tray().isShown());
+
+    click("Command10");
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_TRUE(window()->tray().isShown());
+
+    chooseFromIconMenu(1); // "Programmfenster öffnen"
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_FALSE(window()->tray().isShown());
+}
+
+TEST_F(readerTray, ACopiedTextIsPutIntoTheFieldSpokenOnceAndTheClipboardEmptied)
+{
+    startInTray();
+    copied.copy("Hallo");
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(field()->text(), "Hallo");
+    EXPECT_EQ(requests(), QStringList({ "Show", "Play(Read)", "Speak(\\Spd=150\\Hallo)", "Hide" }));
+    EXPECT_EQ(copied.written(), QStringList({ "" }));
+
+    // The emptied clipboard speaks nothing more.
+    forgetRequests();
+    ASSERT_TRUE(tick());
+    EXPECT_TRUE(requests().isEmpty());
+    EXPECT_EQ(field()->text(), "Hallo");
+}
+
+TEST_F(readerTray, AnEmptyTextOrAPictureChangesNothingAndLeavesTheClipboardAlone)
+{
+    startInTray();
+    field()->setText("bleibt");
+    copied.copy("");
+    ASSERT_TRUE(tick());
+    copied.copyNoText();
+    ASSERT_TRUE(tick());
+    EXPECT_TRUE(requests().isEmpty());
+    EXPECT_TRUE(copied.written().isEmpty());
+    EXPECT_EQ(field()->text(), "bleibt");
+}
+
+TEST_F(readerTray, QuickCopiesBetweenTwoTicksSpeakOnlyTheLastAndEachTextOnce)
+{
+    startInTray();
+    for (const char* text : { "eins", "zwei", "drei" })
+        copied.copy(text);
+    ASSERT_TRUE(tick());
+    copied.copy("vier");
+    ASSERT_TRUE(tick());
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\drei", "\\Spd=150\\vier" }));
+    EXPECT_EQ(field()->text(), "vier");
+}
+
+TEST_F(readerTray, ATextTheCharacterDidNotTakeStaysForTheNextTick)
+{
+    startInTray();
+    agent.log().failOn("Speak", "Die Figur antwortet nicht.");
+    copied.copy("Hallo");
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(field()->text(), "Hallo");
+    EXPECT_TRUE(copied.written().isEmpty());
+    EXPECT_TRUE(boxes.boxes().isEmpty()) << "a failing tick ends without a message";
+
+    agent.log().clearFailures();
+    forgetRequests();
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo" }));
+    EXPECT_EQ(copied.written(), QStringList({ "" }));
+}
+
+TEST_F(readerTray, ATextSpokenBeforeHidingFailedIsNotSpokenAgain)
+{
+    startInTray();
+    agent.log().failOn("Hide", "Die Figur antwortet nicht.");
+    copied.copy("Hallo");
+    ASSERT_TRUE(tick());
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo" }));
+    EXPECT_EQ(copied.written(), QStringList({ "" }));
+}
+
+TEST_F(readerTray, AHugeTextIsReadUpToTheLimitAndTheFieldSaysSo)
+{
+    startInTray();
+    const int limit = suite::reader::Agent::WatchedTextLimit;
+    copied.copy(QString(limit + 100, QChar('a')));
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(field()->text().size(), limit);
+    ASSERT_EQ(spoken().size(), 1);
+    EXPECT_EQ(spoken().at(0), "\\Spd=150\\" + field()->text());
+    EXPECT_TRUE(field()->toolTip().contains("2.000.100")) << qPrintable(field()->toolTip());
+    EXPECT_TRUE(field()->toolTip().contains("2.000.000"));
+    EXPECT_EQ(copied.written(), QStringList({ "" }));
+
+    // A text within the limit takes the remark away again.
+    copied.copy("kurz");
+    ASSERT_TRUE(tick());
+    EXPECT_TRUE(field()->toolTip().isEmpty());
+}
+
+TEST_F(readerTray, TheCutNeverSplitsACharacterBeyondSixteenBits)
+{
+    startInTray();
+    const int limit = suite::reader::Agent::WatchedTextLimit;
+    const QString clef = QString::fromUcs4(U"\U0001D11E");
+    copied.copy(QString(limit - 1, QChar('a')) + clef + "b");
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(field()->text(), QString(limit - 1, QChar('a')));
+}
+
+TEST_F(readerTray, AClickOnTheIconOpensTheMenuOnceAndTheNewTipShowsAfterTheNextHide)
+{
+    startInTray();
+    int opened = 0;
+    QObject::connect(menu(), &QMenu::aboutToShow, [&opened] { ++opened; });
+    bool menuWasOpen = false;
+    clickIcon([&](QMenu& open) {
+        menuWasOpen = &open == menu();
+        // More clicks while the menu is open do nothing.
+        QTest::mouseClick(icon(), Qt::LeftButton);
+        QTest::mouseClick(icon(), Qt::LeftButton);
+        open.close();
+    });
+    EXPECT_TRUE(menuWasOpen);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(window()->tray().tip(), "Sprachausgabe aktiv !");
+    EXPECT_EQ(window()->tray().shownTip(), "Sprachausgabe") << "the record changes, not the icon";
+
+    chooseFromIconMenu(1);
+    click("Command10");
+    EXPECT_EQ(window()->tray().shownTip(), "Sprachausgabe aktiv !");
+    EXPECT_EQ(icon()->toolTip(), "Sprachausgabe aktiv !");
+
+    // The menu works again after it closed.
+    chooseFromIconMenu(1);
+    EXPECT_EQ(opened, 3);
+}
+
+TEST_F(readerTray, ARightClickOnTheIconDoesNothing)
+{
+    startInTray();
+    bool menuOpened = false;
+    clickIcon(
+        [&](QMenu& open) {
+            menuOpened = true;
+            open.close();
+        },
+        Qt::RightButton);
+    EXPECT_FALSE(menuOpened);
+    EXPECT_EQ(window()->tray().tip(), "Sprachausgabe aktiv !");
+    EXPECT_FALSE(window()->isVisible());
+}
+
+TEST_F(readerTray, TheMenuStopsTestsInformsAndEnds)
+{
+    startInTray();
+    EXPECT_EQ(menu()->actions().size(), 5);
+
+    chooseFromIconMenu(0); // "Sprachausgabe stoppen"
+    EXPECT_EQ(requests(), QStringList({ "StopAll" }));
+
+    forgetRequests();
+    chooseFromIconMenu(2); // "Test"
+    EXPECT_TRUE(field()->text().startsWith("Blaukraut"));
+    ASSERT_EQ(spoken().size(), 1);
+    EXPECT_EQ(spoken().at(0), "\\Spd=150\\" + field()->text());
+    EXPECT_FALSE(window()->isVisible()) << "the test runs in tray mode";
+
+    chooseFromIconMenu(3); // "Info"
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes()[0].title, "Sprachausgabe - Info");
+
+    chooseFromIconMenu(4); // "Beenden"
+    EXPECT_EQ(quits, 1);
+    EXPECT_EQ(window(), nullptr);
+}
+
+TEST_F(readerTray, EndingInTrayModeTakesTheIconAwayAndReadsNothingMore)
+{
+    startInTray();
+    const suite::Tray& tray = window()->tray();
+    EXPECT_TRUE(tray.isShown());
+    QTimer* watch = timer();
+    closeWindow();
+    EXPECT_FALSE(tray.isShown());
+    EXPECT_FALSE(watch->isActive());
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(readerTray, TheWindowsOwnClipboardIsTheSystemsAndSkipsPicturesAndFiles)
+{
+    suite::reader::SystemClipboard system;
+    QGuiApplication::clipboard()->setText("Hallo");
+    EXPECT_EQ(system.text(), QString("Hallo"));
+
+    auto* picture = new QMimeData;
+    picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    QGuiApplication::clipboard()->setMimeData(picture);
+    EXPECT_EQ(system.text(), std::nullopt);
+
+    auto* files = new QMimeData;
+    files->setUrls({ QUrl::fromLocalFile("/tmp/a.txt") });
+    QGuiApplication::clipboard()->setMimeData(files);
+    EXPECT_EQ(system.text(), std::nullopt);
+
+    auto* link = new QMimeData;
+    link->setUrls({ QUrl("https://example.org/") });
+    link->setText("https://example.org/");
+    QGuiApplication::clipboard()->setMimeData(link);
+    EXPECT_EQ(system.text(), QString("https://example.org/"));
+}
