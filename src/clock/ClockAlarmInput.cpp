@@ -82,6 +82,10 @@ void ClockEngine::Command5_Click()
         m_face.label1Visible = true;
         m_alarmActive = 1;
         m_alarmTime = alarm;
+        // A time already past today means tomorrow: it waits until the clock has passed
+        // midnight, as after a fired alarm. (Firing at once would ring an alarm set at 23:50
+        // for 00:05 straight away.)
+        m_alarmFired = alarm < nowTime();
         m_face.label7Visible = true;
         m_face.mnuAlarmVisible = true;
         m_face.widthTwips = NarrowWidth;

@@ -79,7 +79,10 @@ void ClockEngine::Timer1_Timer()
     const QTime now = nowTime();
     const QString time = phrases::timeText(now);
 
-    m_face.label7 = phrases::countdown(effectiveAlarmTime(), now);
+    // An armed alarm counts down to its next coming (tomorrow for a time already past, which
+    // is when it fires); otherwise the label is hidden and shows the plain distance.
+    m_face.label7 = m_alarmActive == 1 ? phrases::countdownUntil(effectiveAlarmTime(), now)
+                                       : phrases::countdown(effectiveAlarmTime(), now);
     setLabel4(time.mid(0, 2));
     setLabel5(time.mid(3, 2));
     m_face.label6 = time.mid(6, 2);

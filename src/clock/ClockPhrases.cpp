@@ -95,6 +95,13 @@ QString countdown(const QTime& alarm, const QTime& now)
     return QStringLiteral("Countdown: ") + timeText(QTime(0, 0).addSecs(distance));
 }
 
+QString countdownUntil(const QTime& alarm, const QTime& now)
+{
+    constexpr int day = 24 * 60 * 60;
+    const int ahead = (now.secsTo(alarm) + day) % day;
+    return QStringLiteral("Countdown: ") + timeText(QTime(0, 0).addSecs(ahead));
+}
+
 QTime parseAlarmTime(const QString& text)
 {
     static const QRegularExpression form(

@@ -3,9 +3,9 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLoggingCategory>
 #include <QEventLoop>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QThread>

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -27,9 +28,13 @@ constexpr int ClientHeight = 2655;
 // The window widths count the fixed single border on both sides, 4 pixels each at 96 dpi.
 constexpr int BorderTwips = 120;
 
+// The layout was made for these fonts; where they are missing, a condensed face keeps the
+// texts inside their boxes.
 QFont timesFont(int pointSize, bool bold = false)
 {
-    QFont font(QStringLiteral("Times New Roman"));
+    QFont font;
+    font.setFamilies({ QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+        QStringLiteral("DejaVu Serif Condensed") });
     font.setStyleHint(QFont::Serif);
     font.setPointSize(pointSize);
     font.setBold(bold);
@@ -61,7 +66,9 @@ frmUhr::frmUhr(const Clock& clock, AgentControl& agent, ChimePlayer& chimes,
     setObjectName(QStringLiteral("frmUhr"));
     setWindowTitle(QStringLiteral("Die Tockwerk"));
     setAccessibleName(QStringLiteral("Die Tockwerk"));
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font;
+    font.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans Narrow"),
+        QStringLiteral("DejaVu Sans Condensed") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     setFont(font);
@@ -108,7 +115,7 @@ void frmUhr::buildTimeFrame()
     place(m_label1, { 120, 20, 2500, 240 });
     m_label7 = new QLabel(this);
     m_label7->setObjectName(QStringLiteral("Label7"));
-    place(m_label7, { 2720, 20, 1560, 240 });
+    place(m_label7, { 2720, 20, 1600, 240 });
 
     auto* frame = new QGroupBox(QStringLiteral("Time"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -188,8 +195,16 @@ void frmUhr::buildAlarmFrames()
     m_text5->setObjectName(QStringLiteral("Text5"));
     m_text5->setAccessibleName(QStringLiteral("Alarmzeit"));
     m_text5->setMaxLength(8);
-    m_text5->setFont(timesFont(12, true));
+    m_text5->setTextMargins(0, 0, 0, 0);
     place(m_text5, { 600, 360, 975, 405 });
+    // 12 pt bold where the time fits the box; a face wider than the one the box was made
+    // for steps down until it does.
+    QFont boxFont = timesFont(12, true);
+    const int room = m_text5->width() - 8;
+    while (boxFont.pointSize() > 8
+        && QFontMetrics(boxFont).horizontalAdvance(QStringLiteral("00:00:00")) > room)
+        boxFont.setPointSize(boxFont.pointSize() - 1);
+    m_text5->setFont(boxFont);
     m_text5->installEventFilter(this);
     connect(m_text5, &QLineEdit::textEdited, this,
         [this](const QString& text) { m_engine.Text5_Change(text); });

@@ -195,13 +195,33 @@ TEST_F(ClockEngineTest, FiredAlarmWaitsForMidnightBeforeAPastTimeFiresAgain)
     EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 14:00 und 0 Sekunden" }));
 }
 
-TEST_F(ClockEngineTest, FirstAlarmAfterStartSetToAPastTimeFiresAtOnce)
+// Firing a just-armed alarm whose time of day has passed would ring an alarm set at 23:50 for
+// 00:05 at once; such a time means tomorrow, also for the first alarm after start.
+TEST_F(ClockEngineTest, AnAlarmForATimeAlreadyPastTodayWaitsForTomorrow)
 {
     start(QTime(16, 0, 30));
     arm("15:00:00");
     forget();
-    tickAfter(100);
-    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 16:00 und 0 Sekunden" }));
+    runTo(QTime(23, 59, 59), 60 * 1000);
+    EXPECT_TRUE(spoken().isEmpty());
+    runTo(QTime(15, 0, 1), 60 * 1000);
+    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 15:00 und 0 Sekunden" }));
+}
+
+TEST_F(ClockEngineTest, AnAlarmPutPastMidnightWithTheMinuteButtonsFiresAfterMidnight)
+{
+    start(QTime(23, 50, 0));
+    engine->Option2_Click();
+    engine->Command4_Click();
+    EXPECT_EQ(engine->face().text5, "00:05:00");
+    engine->Command5_Click();
+    tickAfter(1000);
+    EXPECT_EQ(engine->face().label7, "Countdown: 00:14:59");
+    forget();
+    runTo(QTime(0, 5, 0), 100);
+    EXPECT_TRUE(spoken().isEmpty());
+    runTo(QTime(0, 5, 1), 100);
+    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 00:05 und 0 Sekunden" }));
 }
 
 TEST_F(ClockEngineTest, CountdownShowsTheDistanceWithoutSign)
@@ -214,9 +234,9 @@ TEST_F(ClockEngineTest, CountdownShowsTheDistanceWithoutSign)
     tickAfter(1000);
     EXPECT_EQ(engine->face().label7, "Countdown: 00:29:59");
     runTo(QTime(14, 30, 5));
-    arm("13:00:00"); // past: waits for tomorrow, shows the time since
+    arm("13:00:00"); // past: waits for tomorrow and counts down to it
     tickAfter(1000);
-    EXPECT_EQ(engine->face().label7, "Countdown: 01:30:06");
+    EXPECT_EQ(engine->face().label7, "Countdown: 22:29:54");
 }
 
 TEST_F(ClockEngineTest, MinimizedWindowWithArmedAlarmCarriesTheAlarmInItsTitle)
