@@ -122,6 +122,8 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
         at, f.Frame4, "Option30", edition.languageCaptionGerman, {}, { 120, 240, 1095, 255 });
     f.Option3[1] = choice<QRadioButton>(
         at, f.Frame4, "Option31", QStringLiteral("Englisch"), {}, { 1200, 240, 1095, 255 });
+    // German is selected before the start chooses; the Genie edition keeps it that way.
+    f.Option3[0]->setChecked(true);
 
     f.Frame5 = frame(at, &window, "Frame5", edition.echoFrameCaption, {}, edition.echoFrame);
     f.Option1 = choice<QRadioButton>(at, f.Frame5, "Option1", QStringLiteral("Wort"),
