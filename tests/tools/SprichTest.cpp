@@ -166,3 +166,12 @@ TEST(sprich, SpeaksThroughTheCharacterEvenWithoutADisplay)
     EXPECT_LT(order("Show"), order("Speak"));
     EXPECT_LT(order("Speak"), order("Hide"));
 }
+
+TEST(sprich, ADisplayThatCannotBeReachedIsNoReasonToFail)
+{
+    QProcessEnvironment env;
+    env.insert("DISPLAY", ":97531");
+    env.insert("QT_QPA_PLATFORM", "<unset>");
+    const SprichRun r = sprich({ "Hallo" }, env);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+}

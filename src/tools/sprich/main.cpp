@@ -59,7 +59,8 @@ void choosePlatform(int argc, char** argv)
     if (windowless || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv(
+            "QT_QPA_PLATFORM", "xcb;offscreen"); // a display that cannot be reached is no display
 }
 
 QString readStandardInput(bool* tooLong)

@@ -1,6 +1,7 @@
 #include "widgets/agent/CharacterWindow.h"
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -74,6 +75,9 @@ QSvgRenderer* CharacterWindow::renderer()
 // show black, and the shape keeps them off the screen.
 void CharacterWindow::refresh()
 {
+    update();
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
     const QString key = pictureKey();
     auto shape = m_shapes.constFind(key);
     if (shape == m_shapes.constEnd()) {
@@ -92,7 +96,6 @@ void CharacterWindow::refresh()
         shape = m_shapes.insert(key, QBitmap::fromImage(picture.createAlphaMask()));
     }
     setMask(*shape);
-    update();
 }
 
 void CharacterWindow::paintEvent(QPaintEvent*)

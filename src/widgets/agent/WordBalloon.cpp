@@ -158,6 +158,8 @@ QPainterPath WordBalloon::outline() const
 // compositor the corners outside it would show black.
 void WordBalloon::updateShape()
 {
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
     QPainterPathStroker border;
     border.setWidth(2); // just the outer half of the drawn border
     const QPainterPath path = outline();
