@@ -219,7 +219,8 @@ void AgentCharacter::runNext()
 void AgentCharacter::start(const Request& request)
 {
     m_idleTimer->stop();
-    m_player->stop(); // an idle blink gives way at once
+    m_player->stop(); // an idle blink gives way at once, eyes open
+    m_window->setFrame({});
     switch (request.kind) {
     case Kind::Show:
         if (m_window->isVisible())
