@@ -3,6 +3,8 @@
 #include "browser/ConnectionCheck.h"
 #include "browser/DesktopPrograms.h"
 #include "browser/HostLookup.h"
+#include "browser/capture/CaptureTool.h"
+#include "core/Clock.h"
 #include "core/CommandLine.h"
 #include "core/KeyStore.h"
 #include "core/Paths.h"
@@ -63,8 +65,9 @@ int main(int argc, char** argv)
     services.connection = &connection;
     services.programDir = suite::paths::programDir();
     services.programFile = QCoreApplication::applicationFilePath();
-    // The screen-capture viewer (frmAnzeige, src/browser/capture) is opened here once it is
-    // built: services.openCaptureViewer = [](QWidget* owner) { ... };
+    const suite::SystemClock clock;
+    suite::browser::CaptureTool capture(fileChooser, messageBoxes, launcher, keys, clock);
+    services.openCaptureViewer = [&capture](QWidget* owner) { capture.open(owner); };
 
     suite::browser::BrowserWindows windows(services);
     windows.openMainWindow();
