@@ -116,6 +116,8 @@ private:
     bool m_charactersFound = false;
     bool m_unloading = false;
     bool m_watching = false; // a tick is running
+    // A text the watch read aloud but could not take off the clipboard: it is not read again.
+    std::optional<QString> m_uncleared;
     Tray m_tray;
 
     struct Reading {

@@ -71,7 +71,12 @@ void Agent::Timer1_Timer()
         return;
     m_watching = true;
     const std::optional<QString> copied = m_services.clipboard.text();
-    if (copied && !copied->isEmpty()) {
+    if (m_uncleared && copied != m_uncleared)
+        m_uncleared.reset();
+    if (m_uncleared) {
+        if (m_services.clipboard.setText(QString()))
+            m_uncleared.reset();
+    } else if (copied && !copied->isEmpty()) {
         const QString text = takeWatchedText(*copied);
         m_form.RT1->setText(text);
         followReading(0, text);
@@ -83,7 +88,8 @@ void Agent::Timer1_Timer()
         // again; once it was spoken it goes, even when hiding fails, so it is never spoken
         // twice.
         if (untilFailure(m_character, sequence)) {
-            m_services.clipboard.setText(QString());
+            if (!m_services.clipboard.setText(QString()))
+                m_uncleared = copied;
             untilFailure(m_character, { steps::hide() });
         }
     }

@@ -12,7 +12,8 @@ public:
     virtual ~Clipboard() = default;
     // The clipboard's plain text; nothing when it holds no text at all (a picture, files).
     virtual std::optional<QString> text() const = 0;
-    virtual void setText(const QString& text) = 0;
+    // True when the clipboard holds the text afterwards; another program may keep it.
+    virtual bool setText(const QString& text) = 0;
 };
 
 } // namespace suite::reader

@@ -33,10 +33,15 @@ std::optional<QString> SystemClipboard::text() const
     return data->text();
 }
 
-void SystemClipboard::setText(const QString& text)
+bool SystemClipboard::setText(const QString& text)
 {
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(text);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(text);
+    // On X11 the program that owns the clipboard may refuse to give it up (its claim is
+    // newer than ours); then the clipboard still shows that program's data.
+    return clipboard->text() == text;
 }
 
 } // namespace suite::reader

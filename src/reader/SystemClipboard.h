@@ -9,7 +9,7 @@ namespace suite::reader {
 class SystemClipboard final : public Clipboard {
 public:
     std::optional<QString> text() const override;
-    void setText(const QString& text) override;
+    bool setText(const QString& text) override;
 };
 
 } // namespace suite::reader

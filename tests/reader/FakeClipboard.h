@@ -15,16 +15,22 @@ public:
         ++m_reads;
         return m_text;
     }
-    void setText(const QString& text) override
+    bool setText(const QString& text) override
     {
         m_written << text;
+        if (m_keepsOwnText)
+            return false;
         m_text = text;
+        return true;
     }
 
     // Another program copies a text.
     void copy(const QString& text) { m_text = text; }
     // Another program copies a picture or files: the clipboard holds no text.
     void copyNoText() { m_text.reset(); }
+
+    // The program that copied keeps the clipboard: writing into it fails (or works again).
+    void setKeepsOwnText(bool keeps) { m_keepsOwnText = keeps; }
 
     const QStringList& written() const { return m_written; }
     int reads() const { return m_reads; }
@@ -33,6 +39,7 @@ private:
     std::optional<QString> m_text;
     QStringList m_written;
     mutable int m_reads = 0;
+    bool m_keepsOwnText = false;
 };
 
 } // namespace suite::test

@@ -172,6 +172,24 @@ TEST_F(readerTray, ATextSpokenBeforeHidingFailedIsNotSpokenAgain)
     EXPECT_EQ(copied.written(), QStringList({ "" }));
 }
 
+TEST_F(readerTray, ATextThatCouldNotBeTakenOffTheClipboardIsReadOnlyOnce)
+{
+    startInTray();
+    copied.setKeepsOwnText(true);
+    copied.copy("Hallo");
+    ASSERT_TRUE(tick());
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo" }));
+    EXPECT_EQ(copied.written(), QStringList({ "", "" })) << "emptying is tried again";
+
+    // Once the clipboard lets go, the same words copied anew are read again.
+    copied.setKeepsOwnText(false);
+    ASSERT_TRUE(tick());
+    copied.copy("Hallo");
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo", "\\Spd=150\\Hallo" }));
+}
+
 TEST_F(readerTray, AHugeTextIsReadUpToTheLimitAndTheFieldSaysSo)
 {
     startInTray();
