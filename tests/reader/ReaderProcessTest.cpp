@@ -1,4 +1,4 @@
-// lautbote as a process, the way a user starts it.
+// lautbote and lautzwerg as processes, the way a user starts them.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -63,6 +63,34 @@ TEST_F(readerProcess, ASecondCopyEndsAtOnceWithoutWindowOrSpeech)
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(secondLog));
+
+    first.terminate();
+    if (!first.waitForFinished(10000)) {
+        first.kill();
+        first.waitForFinished();
+    }
+}
+
+TEST_F(readerProcess, LautzwergGreetsAsTheGenieInItsOwnNameAndASecondCopyEnds)
+{
+    const QString log = logs.filePath("genie.jsonl");
+    QProcess first;
+    first.setProcessEnvironment(environment(log));
+    first.start(LAUTZWERG_BINARY, {});
+    ASSERT_TRUE(first.waitForStarted(30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return readAll(log).contains("\"Speak\""); }, 30000));
+    const QByteArray transcript = readAll(log);
+    EXPECT_TRUE(transcript.contains("\"program\":\"lautzwerg\""));
+    EXPECT_TRUE(transcript.contains("\"LoadCharacter\",\"args\":[\"genie.acs\",\"genie.acs\"]"))
+        << transcript.constData();
+    EXPECT_TRUE(transcript.contains("Ich bin der Flaschengeist"));
+
+    QProcess second;
+    second.setProcessEnvironment(environment(logs.filePath("second.jsonl")));
+    second.start(LAUTZWERG_BINARY, {});
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(logs.filePath("second.jsonl")));
 
     first.terminate();
     if (!first.waitForFinished(10000)) {
