@@ -115,6 +115,10 @@ TEST_F(readerTray, ACopiedTextIsPutIntoTheFieldSpokenOnceAndTheClipboardEmptied)
     forgetRequests();
     ASSERT_TRUE(tick());
     EXPECT_TRUE(requests().isEmpty());
+
+    // The window opens with the text last read.
+    chooseFromIconMenu(1);
+    EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(field()->text(), "Hallo");
 }
 
