@@ -2,7 +2,7 @@
 #include "clock/frmUhr.h"
 
 #include "clock/ClockPhrases.h"
-#include "clock/TaskList.h"
+#include "widgets/TaskList.h"
 #include "core/Clock.h"
 #include "widgets/MessageBoxes.h"
 

@@ -6,6 +6,7 @@
 #include "reader/Clipboard.h"
 #include "reader/ReaderServices.h"
 #include "reader/RichTextField.h"
+#include "widgets/TaskList.h"
 
 #include <QAction>
 #include <QLocale>
@@ -48,8 +49,16 @@ void Agent::mnuAnzeige_Click()
     show();
     raise();
     activateWindow();
+    m_form.RT1->setFocus(); // the window is opened to type into it
     m_form.Timer1->stop();
     m_tray.remove();
+}
+
+void Agent::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The reader lives in the notification area: its window stays off the task list.
+    keepOffTaskList(*this);
 }
 
 void Agent::trayNotification(int message, QPoint globalPos)

@@ -100,6 +100,8 @@ TEST_F(readerTray, VerbergenHidesTheWindowAndTheMenuOpensItAgain)
     EXPECT_TRUE(window()->isVisible());
     EXPECT_FALSE(timer()->isActive());
     EXPECT_FALSE(window()->tray().isShown());
+    // typing goes straight into the text field, not into an option button
+    EXPECT_EQ(window()->focusWidget(), window()->findChild<QWidget*>("RT1"));
 }
 
 TEST_F(readerTray, ACopiedTextIsPutIntoTheFieldSpokenOnceAndTheClipboardEmptied)

@@ -1,11 +1,11 @@
-#include "clock/TaskList.h"
+#include "widgets/TaskList.h"
 
 #include <QGuiApplication>
 #include <QWidget>
 
 #include <X11/Xlib.h>
 
-namespace suite::clock {
+namespace suite {
 
 void keepOffTaskList(QWidget& window)
 {
@@ -30,4 +30,4 @@ void keepOffTaskList(QWidget& window)
     XFlush(display);
 }
 
-} // namespace suite::clock
+} // namespace suite
