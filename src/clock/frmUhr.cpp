@@ -176,6 +176,13 @@ void frmUhr::buildOptionFrame()
         // layout was made for still fit.
         const int right = i < 4 ? options[static_cast<size_t>(i + 1)].left : 4040;
         place(option, { o.left, 240, right - o.left, 255 });
+        // The next option's circle would cover the caption's end: a face still too wide
+        // steps down until the whole caption shows.
+        QFont optionFont = option->font();
+        while (optionFont.pointSize() > 6 && option->sizeHint().width() > option->width()) {
+            optionFont.setPointSize(optionFont.pointSize() - 1);
+            option->setFont(optionFont);
+        }
         m_options->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] {
             if (i < 4)
