@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 
 namespace suite::clock {
@@ -176,13 +177,6 @@ void frmUhr::buildOptionFrame()
         // layout was made for still fit.
         const int right = i < 4 ? options[static_cast<size_t>(i + 1)].left : 4040;
         place(option, { o.left, 240, right - o.left, 255 });
-        // The next option's circle would cover the caption's end: a face still too wide
-        // steps down until the whole caption shows.
-        QFont optionFont = option->font();
-        while (optionFont.pointSize() > 6 && option->sizeHint().width() > option->width()) {
-            optionFont.setPointSize(optionFont.pointSize() - 1);
-            option->setFont(optionFont);
-        }
         m_options->addButton(option, i);
         connect(option, &QRadioButton::clicked, this, [this, i] {
             if (i < 4)
@@ -190,6 +184,19 @@ void frmUhr::buildOptionFrame()
             else
                 m_engine.Option2_Click();
         });
+    }
+    // The next option's circle would cover a caption's end: a face still too wide steps
+    // down, the same for the whole row, until every caption shows.
+    const auto buttons = m_options->buttons();
+    const auto cut = [&buttons] {
+        return std::any_of(buttons.begin(), buttons.end(),
+            [](const QAbstractButton* b) { return b->sizeHint().width() > b->width(); });
+    };
+    QFont optionFont = frame->font();
+    while (optionFont.pointSize() > 6 && cut()) {
+        optionFont.setPointSize(optionFont.pointSize() - 1);
+        for (QAbstractButton* button : buttons)
+            button->setFont(optionFont);
     }
 }
 

@@ -133,8 +133,10 @@ TEST_F(ClockWindow, HasEveryControlWithCaptionToolTipAndAccessibleName)
         EXPECT_EQ(option->text(), caption);
         EXPECT_EQ(option->toolTip(), tip);
         EXPECT_FALSE(option->accessibleName().isEmpty());
-        // The circle of the next option must not cover the caption's end.
+        // The circle of the next option must not cover the caption's end, and the row
+        // keeps one size of letters.
         EXPECT_LE(option->sizeHint().width(), option->width()) << name;
+        EXPECT_EQ(option->font().pointSize(), control("Option2")->font().pointSize()) << name;
     }
     EXPECT_TRUE(control<QRadioButton>("Option12")->isChecked());
     for (const auto& [name, title] :
