@@ -11,6 +11,11 @@ struct ExplorerLayout {
     static constexpr int addressBarHeight = 375; // picAddress
     static constexpr int statusBarHeight = 300; // Picture1
     static constexpr int goWidth = 615; // Command1
+    static constexpr int addressLeft = 720; // cboAddress
+    // Least room between the address box and "Go": a window whose frame is thinner than the
+    // one the layout was made for, or a maximized one without a frame, would otherwise put
+    // "Go" over the box's drop-down arrow.
+    static constexpr int addressGoGap = 45;
     static constexpr int pageTop = 900;
 
     int addressWidth = 0; // cboAddress
