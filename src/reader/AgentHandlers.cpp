@@ -56,8 +56,10 @@ void Agent::connectHandlers()
     }
     if (f.HScroll1)
         connect(f.HScroll1, &QScrollBar::valueChanged, this, &Agent::HScroll1_Change);
+    // A file chosen by click or arrow key selects it; the focus arriving by Tab only marks the
+    // first entry as current, and must not change the character.
     if (f.filAgents)
-        connect(f.filAgents, &QListWidget::currentRowChanged, this, &Agent::filAgents_Click);
+        connect(f.filAgents, &QListWidget::itemSelectionChanged, this, &Agent::filAgents_Click);
     // The pop-up menu presses the window's buttons, as a click on them would.
     connect(f.mnuStop, &QAction::triggered, f.Command5, &QPushButton::click);
     connect(f.mnuTest, &QAction::triggered, f.Test, &QPushButton::click);

@@ -22,9 +22,10 @@ namespace suite::reader {
 
 void Agent::filAgents_Click()
 {
-    const QListWidgetItem* item = m_form.filAgents->currentItem();
-    if (!item)
+    const QList<QListWidgetItem*> selected = m_form.filAgents->selectedItems();
+    if (selected.isEmpty())
         return;
+    const QListWidgetItem* item = selected.first();
     setAgentText(item->text().section(QLatin1Char('.'), 0, 0));
     // The old character is gone after the unload; nothing may reach it any more.
     m_character = nullptr;

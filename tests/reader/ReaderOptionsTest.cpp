@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -123,6 +124,22 @@ TEST_F(readerOptions, ChoosingACharacterUnloadsTheOldOneAndLoadsTheNewSilently)
     closeWindow();
     EXPECT_TRUE(iniText().endsWith("[Charakter]\r\nC=Merlin\r\n"));
     EXPECT_TRUE(requests().contains("UnloadCharacter(Merlin)"));
+}
+
+TEST_F(readerOptions, TabbingIntoTheCharacterListKeepsTheCharacterAndArrowKeysChoose)
+{
+    auto* list = control<QListWidget>("filAgents");
+    // Arriving by Tab makes the first file current, which must not count as a choice.
+    QFocusEvent tabbedIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &tabbedIn);
+    ASSERT_NE(list->currentItem(), nullptr);
+    EXPECT_TRUE(requests().isEmpty());
+    EXPECT_EQ(window()->characterName(), "Genie");
+
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(requests(),
+        QStringList({ "UnloadCharacter(Genie)", "LoadCharacter(Merlin, Merlin.acs)",
+            "GetCharacter(Merlin)" }));
 }
 
 TEST_F(readerOptions, ACharacterThatFailsToLoadLeavesNoCharacterAndLaterRequestsFailQuietly)
