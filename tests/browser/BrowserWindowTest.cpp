@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 using suite::MessageBoxes;
 using suite::browser::BrowserIni;
 using suite::browser::frmExplorer;
@@ -459,8 +461,13 @@ TEST_F(BrowserWindow, TheLayoutFollowsTheWindowAndNeverGoesNegative)
     QCoreApplication::processEvents();
     const double dpi = window->logicalDpiX();
     const int clientWidth = suite::twips::fromPixels(window->centralWidget()->width(), dpi);
-    const int expectedCombo = suite::twips::toPixels(clientWidth - 150 - 615 - 635, dpi);
+    // Without a frame "Go" moves left of where the box would end; the box stops before it.
+    const int outerWidth = suite::twips::fromPixels(window->frameGeometry().width(), dpi);
+    const int expectedCombo = suite::twips::toPixels(
+        std::min(clientWidth - 150 - 615 - 635, outerWidth - 615 - 200 - 45 - 720), dpi);
     EXPECT_EQ(window->addressBox()->width(), expectedCombo);
+    EXPECT_LT(
+        window->addressBox()->geometry().right(), window->findChild<QPushButton*>("Command1")->x());
     EXPECT_EQ(window->browser()->width(), suite::twips::toPixels(clientWidth - 20, dpi));
     EXPECT_EQ(text1Box(window)->size(), window->browser()->size());
 
