@@ -129,6 +129,10 @@ void frmExplorer::WebBrowser_DownloadComplete()
             text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
             m_text1->setPlainText(text);
             setWindowTitle(m_browser->LocationName());
+            // The load watch may have looked before the load began and stopped on the bare
+            // address; the status line ends on the page's name all the same.
+            if (!m_timTimer.isActive())
+                m_sbStatusBar->setText(m_browser->LocationName());
             applyZoom();
             emit pageTextReady();
         });

@@ -48,6 +48,10 @@ TEST_F(BrowserWindow, StartsOnItsStartPageWithEveryControlInPlace)
 
     EXPECT_EQ(window->windowTitle(), "Startseite");
     EXPECT_EQ(text1(window), "Willkommen im Netz");
+    // The load watch ends on the page's name, even when it looked before the load began.
+    auto* status = window->findChild<QLabel*>("sbStatusBar");
+    (void)QTest::qWaitFor([&] { return status->text() == "Startseite"; }, 3000);
+    EXPECT_EQ(status->text(), "Startseite");
     EXPECT_EQ(window->addressBox()->currentText(), start);
     EXPECT_EQ(window->addressList(), QStringList({ start }));
     EXPECT_EQ(window->findChild<QLabel*>("Label3")->text(), "IP: 127.0.0.1");
