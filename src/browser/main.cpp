@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLoggingCategory>
 
 #include <unistd.h>
 
@@ -31,8 +32,9 @@ int main(int argc, char** argv)
     // Qt WebEngine refuses to start as root with its sandbox; only then is it switched off.
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        qputenv("QT_LOGGING_RULES", "qt.webenginecontext.info=false");
+    // The web engine's start-up report is no news for a user; rules in QT_LOGGING_RULES
+    // still win over this one.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     suite::chooseQtPlatform();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
