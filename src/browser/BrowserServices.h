@@ -18,6 +18,7 @@ namespace suite::browser {
 class ConnectionCheck;
 class DesktopPrograms;
 class HostLookup;
+class PrintDialogs;
 
 // The speech synthesizer of one browser window and the widget that shows its mouth (may be
 // null where nothing is shown).
@@ -36,6 +37,7 @@ struct BrowserServices {
     const DesktopPrograms* programs = nullptr;
     HostLookup* hostLookup = nullptr;
     ConnectionCheck* connection = nullptr;
+    PrintDialogs* printDialogs = nullptr;
     // Browser.ini, verlauf.Dat and favoriten.Dat lie here (with a trailing "/").
     QString programDir;
     // This program's executable, started again by "Neues Fenster".

@@ -1,6 +1,7 @@
 // frmExplorer: the menus and what the tool-bar buttons and menu items do.
 #include "browser/BrowserWindows.h"
 #include "browser/DesktopPrograms.h"
+#include "browser/PrintDialogs.h"
 #include "browser/WebBrowser.h"
 #include "browser/frmExplorer.h"
 #include "core/ProgramStarter.h"
@@ -9,8 +10,6 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
@@ -288,8 +287,7 @@ void frmExplorer::printPage()
 {
     m_browser->setFocus();
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
+    if (m_services.printDialogs->choosePrinter(printer, this))
         printInto(&printer);
 }
 
@@ -297,9 +295,8 @@ void frmExplorer::printPreview()
 {
     m_browser->setFocus();
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &frmExplorer::printInto);
-    preview.exec();
+    m_services.printDialogs->showPreview(
+        printer, this, [this](QPrinter* pages) { printInto(pages); });
 }
 
 } // namespace suite::browser

@@ -3,6 +3,7 @@
 #include "browser/ConnectionCheck.h"
 #include "browser/DesktopPrograms.h"
 #include "browser/HostLookup.h"
+#include "browser/PrintDialogs.h"
 #include "browser/capture/CaptureTool.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
         [](const QString& path) { return QFileInfo(path).isFile(); });
     suite::browser::SystemHostLookup hostLookup;
     suite::browser::SystemConnectionCheck connection;
+    suite::browser::QtPrintDialogs printDialogs;
 
     suite::browser::BrowserServices services;
     services.createSynthesizer = [&engine](QWidget* parent) {
@@ -65,6 +67,7 @@ int main(int argc, char** argv)
     services.programs = &programs;
     services.hostLookup = &hostLookup;
     services.connection = &connection;
+    services.printDialogs = &printDialogs;
     services.programDir = suite::paths::programDir();
     services.programFile = QCoreApplication::applicationFilePath();
     const suite::SystemClock clock;

@@ -45,6 +45,7 @@ BrowserWindowFixture::BrowserWindowFixture()
     services.programs = &programs;
     services.hostLookup = &hostLookup;
     services.connection = &connection;
+    services.printDialogs = &printDialogs;
     services.programDir = dir.path() + u'/';
     services.programFile = QStringLiteral("/opt/netzleser/netzleser");
     windows = std::make_unique<browser::BrowserWindows>(services);

@@ -8,6 +8,7 @@
 #include "fakes/FakeFileChooser.h"
 #include "fakes/FakeHostLookup.h"
 #include "fakes/FakeMessageBoxes.h"
+#include "fakes/FakePrintDialogs.h"
 #include "fakes/FakeProgramStarter.h"
 #include "fakes/FakeSynthesizer.h"
 
@@ -58,6 +59,7 @@ protected:
     FakeProgramStarter starter;
     FakeHostLookup hostLookup;
     FakeConnectionCheck connection;
+    FakePrintDialogs printDialogs;
     KeyStore keys;
     browser::DesktopPrograms programs;
     std::unique_ptr<browser::BrowserWindows> windows;
