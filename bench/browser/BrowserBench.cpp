@@ -6,15 +6,8 @@
 // Prints the medians and the ratio ours / baseline. Rounds alternate so both meet the same
 // machine load. Usage: browser_bench [ROUNDS]
 #include "browser/BrowserWindows.h"
-#include "browser/ConnectionCheck.h"
-#include "browser/DesktopPrograms.h"
-#include "browser/HostLookup.h"
+#include "browser/DesktopServices.h"
 #include "browser/frmExplorer.h"
-#include "core/KeyStore.h"
-#include "core/ProcessLauncher.h"
-#include "speech/EspeakEngine.h"
-#include "widgets/FileChooserDialog.h"
-#include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechSynthesizer.h"
 
 #include <QAbstractButton>
@@ -98,31 +91,16 @@ int runBrowser(int argc, char** argv, const QString& programDir, bool speak)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("netzleser"));
-    suite::EspeakEngine engine;
-    suite::MessageBoxesDialog boxes;
-    suite::FileChooserDialog chooser;
-    suite::ProcessLauncher launcher;
-    const suite::KeyStore keys;
-    const suite::browser::DesktopPrograms programs(keys,
-        suite::KeyStore::machineSources().findProgram,
-        [](const QString& path) { return QFileInfo(path).isFile(); });
-    suite::browser::SystemHostLookup lookup;
-    suite::browser::SystemConnectionCheck connection;
+    suite::browser::DesktopServices desktop(programDir);
     std::vector<std::unique_ptr<ArrivalProbe>> probes;
 
-    suite::browser::BrowserServices services;
+    suite::browser::BrowserServices services = desktop.services();
+    // The probe sees each request on its way to the real synthesizer.
     services.createSynthesizer = [&](QWidget* parent) {
-        auto* real = new suite::SpeechSynthesizer(engine, parent);
+        auto* real = new suite::SpeechSynthesizer(desktop.engine, parent);
         probes.push_back(std::make_unique<ArrivalProbe>(*real));
         return suite::browser::SynthesizerSlot { probes.back().get(), real };
     };
-    services.messageBoxes = &boxes;
-    services.fileChooser = &chooser;
-    services.starter = &launcher;
-    services.programs = &programs;
-    services.hostLookup = &lookup;
-    services.connection = &connection;
-    services.programDir = programDir;
     suite::browser::BrowserWindows windows(services);
     QObject::connect(
         &windows, &suite::browser::BrowserWindows::windowCreated, &app, [&](frmExplorer* window) {

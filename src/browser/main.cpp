@@ -1,24 +1,14 @@
 // netzleser: the talking web browser.
 #include "browser/BrowserWindows.h"
-#include "browser/ConnectionCheck.h"
-#include "browser/DesktopPrograms.h"
-#include "browser/HostLookup.h"
-#include "browser/PrintDialogs.h"
+#include "browser/DesktopServices.h"
 #include "browser/capture/CaptureTool.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
-#include "core/KeyStore.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
-#include "core/ProcessLauncher.h"
-#include "speech/EspeakEngine.h"
-#include "widgets/FileChooserDialog.h"
 #include "widgets/GermanTranslations.h"
-#include "widgets/MessageBoxesDialog.h"
-#include "widgets/SpeechSynthesizer.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLoggingCategory>
 
@@ -44,34 +34,11 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/netzleser.svg")));
     suite::installGermanQtTranslations();
 
-    suite::EspeakEngine engine;
-    suite::MessageBoxesDialog messageBoxes;
-    suite::FileChooserDialog fileChooser;
-    suite::ProcessLauncher launcher;
-    const suite::KeyStore keys;
-    const suite::browser::DesktopPrograms programs(keys,
-        suite::KeyStore::machineSources().findProgram,
-        [](const QString& path) { return QFileInfo(path).isFile(); });
-    suite::browser::SystemHostLookup hostLookup;
-    suite::browser::SystemConnectionCheck connection;
-    suite::browser::QtPrintDialogs printDialogs;
-
-    suite::browser::BrowserServices services;
-    services.createSynthesizer = [&engine](QWidget* parent) {
-        auto* synthesizer = new suite::SpeechSynthesizer(engine, parent); // the tool bar owns it
-        return suite::browser::SynthesizerSlot { synthesizer, synthesizer };
-    };
-    services.messageBoxes = &messageBoxes;
-    services.fileChooser = &fileChooser;
-    services.starter = &launcher;
-    services.programs = &programs;
-    services.hostLookup = &hostLookup;
-    services.connection = &connection;
-    services.printDialogs = &printDialogs;
-    services.programDir = suite::paths::programDir();
-    services.programFile = QCoreApplication::applicationFilePath();
+    suite::browser::DesktopServices desktop(suite::paths::programDir());
+    suite::browser::BrowserServices services = desktop.services();
     const suite::SystemClock clock;
-    suite::browser::CaptureTool capture(fileChooser, messageBoxes, launcher, keys, clock);
+    suite::browser::CaptureTool capture(
+        desktop.fileChooser, desktop.messageBoxes, desktop.launcher, desktop.keys, clock);
     services.openCaptureViewer = [&capture](QWidget* owner) { capture.open(owner); };
 
     suite::browser::BrowserWindows windows(services);

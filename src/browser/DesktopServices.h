@@ -1,0 +1,42 @@
+#pragma once
+
+#include "browser/BrowserServices.h"
+#include "browser/ConnectionCheck.h"
+#include "browser/DesktopPrograms.h"
+#include "browser/HostLookup.h"
+#include "browser/PrintDialogs.h"
+#include "core/KeyStore.h"
+#include "core/ProcessLauncher.h"
+#include "speech/EspeakEngine.h"
+#include "widgets/FileChooserDialog.h"
+#include "widgets/MessageBoxesDialog.h"
+
+namespace suite::browser {
+
+// The real parts a browser window works with on this desktop, owned in one place so the
+// program and the benchmark wire them the same way. Create it after the QApplication.
+class DesktopServices {
+public:
+    explicit DesktopServices(const QString& programDir);
+    DesktopServices(const DesktopServices&) = delete;
+    DesktopServices& operator=(const DesktopServices&) = delete;
+
+    // Every part filled in, the real speech synthesizer included; the capture viewer is
+    // left to the caller.
+    BrowserServices services();
+
+    EspeakEngine engine;
+    MessageBoxesDialog messageBoxes;
+    FileChooserDialog fileChooser;
+    ProcessLauncher launcher;
+    const KeyStore keys;
+    const DesktopPrograms programs;
+    SystemHostLookup hostLookup;
+    SystemConnectionCheck connection;
+    QtPrintDialogs printDialogs;
+
+private:
+    QString m_programDir;
+};
+
+} // namespace suite::browser
