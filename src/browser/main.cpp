@@ -7,6 +7,7 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "widgets/GermanTranslations.h"
+#include "widgets/SpeechNotice.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -43,5 +44,6 @@ int main(int argc, char** argv)
 
     suite::browser::BrowserWindows windows(services);
     windows.openMainWindow();
+    suite::tellIfSpeechUnavailable(desktop.engine, desktop.messageBoxes, nullptr);
     return QApplication::exec();
 }

@@ -32,6 +32,12 @@ SpeechSynthesizer::SpeechSynthesizer(SpeechEngine& engine, QWidget* parent)
 
 Result SpeechSynthesizer::Speak(const QString& text)
 {
+    // A text that cannot be heard fails, so that the caller can say so.
+    if (const Result heard = m_engine.availability(); !heard) {
+        SpeechLog::record(
+            SpeechLog::Component::Synth, {}, QStringLiteral("Speak"), { text }, heard.error);
+        return heard;
+    }
     SpeechLog::record(SpeechLog::Component::Synth, {}, QStringLiteral("Speak"), { text });
     if (text.trimmed().isEmpty())
         return Result::success(); // nothing to be heard

@@ -150,8 +150,10 @@ int speakThroughCharacter(QApplication& app, const Options& options)
             app.quit();
     });
     character->Show();
-    character->Speak(
-        options.rate > 0 ? SpeedTag::compose(options.rate, options.text) : options.text);
+    if (Result r = character->Speak(
+            options.rate > 0 ? SpeedTag::compose(options.rate, options.text) : options.text);
+        !r)
+        return fail(r.error);
     character->Hide();
     app.exec();
     agent.UnloadCharacter(id);
