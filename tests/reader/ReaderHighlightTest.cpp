@@ -165,3 +165,19 @@ TEST_F(readerHighlight, LineBreaksStayCrLfForTheCharacterAndTheMarkStaysOnTheWor
     engine.reachWord(test.indexOf("nachmachen"), 10);
     EXPECT_EQ(marked(), "nachmachen");
 }
+
+TEST_F(readerHighlight, WithoutSpeechTheWatchKeepsTheCopiedTextAndTriesAgainEachTick)
+{
+    engine.setUnavailable("Die deutsche Stimme von espeak-ng fehlt.");
+    QGuiApplication::clipboard()->setText("Hallo");
+    click("Command10");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->text() == "Hallo"; }, 5000));
+    QTest::qWait(1500);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Hallo");
+    EXPECT_TRUE(engine.said().isEmpty());
+
+    engine.setUnavailable(QString());
+    ASSERT_TRUE(speaking());
+    EXPECT_EQ(engine.said().last().text, "Hallo");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
