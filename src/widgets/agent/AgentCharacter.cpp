@@ -162,11 +162,11 @@ Result AgentCharacter::Speak(const QString& text)
 {
     // A request that cannot be heard is refused, so that the caller keeps what it wanted
     // said (the clipboard watch keeps the copied text) instead of taking it as spoken.
-    if (isLoaded()) {
+    const SpeedTag tag = SpeedTag::split(text, m_data.wordsPerMinute);
+    if (isLoaded() && !tag.text.trimmed().isEmpty()) {
         if (const Result heard = m_engine.availability(); !heard)
             return refuse(QStringLiteral("Speak"), { text }, heard.error);
     }
-    const SpeedTag tag = SpeedTag::split(text, m_data.wordsPerMinute);
     Utterance utterance;
     utterance.text = tag.text;
     utterance.wordsPerMinute = tag.wordsPerMinute;
