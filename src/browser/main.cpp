@@ -9,6 +9,7 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "widgets/GermanTranslations.h"
+#include "widgets/SpeechNotice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,5 +51,6 @@ int main(int argc, char** argv)
     // A file manager or another program may ask for an address ("netzleser %u").
     windows.openMainWindow(suite::browser::AddressText::fromCommandLine(
         QCoreApplication::arguments().mid(1), QDir::currentPath()));
+    suite::tellIfSpeechUnavailable(desktop.engine, desktop.messageBoxes, nullptr);
     return QApplication::exec();
 }

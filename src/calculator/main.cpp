@@ -5,6 +5,7 @@
 #include "speech/EspeakEngine.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
+#include "widgets/SpeechNotice.h"
 #include "widgets/SpeechSynthesizer.h"
 
 #include <QApplication>
@@ -29,5 +30,6 @@ int main(int argc, char** argv)
     auto* synthesizer = new suite::SpeechSynthesizer(engine); // the window takes it over
     suite::calc::Calculator calculator(*synthesizer, synthesizer, messageBoxes);
     calculator.show();
+    suite::tellIfSpeechUnavailable(engine, messageBoxes, &calculator);
     return QApplication::exec();
 }

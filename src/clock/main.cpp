@@ -9,6 +9,7 @@
 #include "speech/EspeakEngine.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
+#include "widgets/SpeechNotice.h"
 #include "widgets/agent/CharacterAgent.h"
 
 #include <QApplication>
@@ -46,5 +47,6 @@ int main(int argc, char** argv)
     QObject::connect(
         &window, &suite::clock::frmUhr::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     window.Form_Load();
+    suite::tellIfSpeechUnavailable(engine, messageBoxes, &window);
     return QApplication::exec();
 }

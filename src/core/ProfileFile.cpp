@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace suite {
 
@@ -63,16 +64,26 @@ QString ProfileFile::read(
 
 Result ProfileFile::write(const QString& section, const QString& key, const QString& value)
 {
+    return write(QList<Setting> { { section, key, value } });
+}
+
+Result ProfileFile::write(const QList<Setting>& settings)
+{
     QByteArray before;
     bool exists = false;
     const Result loaded = loadBytes(before, exists);
-    if (!loaded)
-        return Result::failure(
-            loaded.error + QStringLiteral(" Der Wert „%1“ wurde nicht gespeichert.").arg(key));
+    if (!loaded) {
+        QStringList keys;
+        for (const Setting& setting : settings)
+            keys << setting.key;
+        return Result::failure(loaded.error
+            + QStringLiteral(" Der Wert „%1“ wurde nicht gespeichert.").arg(keys.join(u", ")));
+    }
     ProfileDocument document = ProfileDocument::parse(before);
-    const Result changed = document.write(section, key, value);
-    if (!changed)
-        return changed;
+    for (const Setting& setting : settings) {
+        if (Result changed = document.write(setting.section, setting.key, setting.value); !changed)
+            return changed;
+    }
     const QByteArray after = document.serialise();
     if (exists && after == before)
         return Result::success();

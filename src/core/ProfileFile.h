@@ -3,6 +3,7 @@
 #include "core/ProfileDocument.h"
 #include "core/Result.h"
 
+#include <QList>
 #include <QString>
 
 namespace suite {
@@ -25,6 +26,15 @@ public:
     QString read(const QString& section, const QString& key, const QString& defaultValue,
         int bufferChars = 255) const;
     Result write(const QString& section, const QString& key, const QString& value);
+
+    struct Setting {
+        QString section;
+        QString key;
+        QString value;
+    };
+    // Several keys with one read and one replacement of the file: all of them are saved, or
+    // none is and the file stays as it was.
+    Result write(const QList<Setting>& settings);
 
     const Result& lastReadResult() const { return m_lastRead; }
 

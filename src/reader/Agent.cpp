@@ -87,7 +87,8 @@ bool Agent::Form_Load()
     if (agentText().isEmpty())
         setAgentText(QStringLiteral("Genie"));
 
-    loadCharacter();
+    if (const Result loaded = loadCharacter(); !loaded)
+        fallBackToAnotherCharacter(loaded.error);
 
     Option3_Click(m_language.value_or(0) == 1 ? 1 : 0);
     if (m_form.Option3[0]->isChecked())
@@ -124,19 +125,54 @@ void Agent::CharakterListe()
     m_form.filAgents->addItems(files);
 }
 
-void Agent::loadCharacter()
+Result Agent::loadCharacter()
 {
     m_characterName = m_edition.characterId.isEmpty() ? agentText() : m_edition.characterId;
-    const QString file = m_edition.characterFile.isEmpty()
-        ? m_characterName + QStringLiteral(".acs")
-        : m_edition.characterFile;
     // Loading again under the same id (a rebuilt window of the edition with the fixed
     // character) fails harmlessly: the character is there already and GetCharacter hands it
     // out.
-    const Result loaded = m_services.agent.LoadCharacter(m_characterName, file);
+    const Result loaded = m_services.agent.LoadCharacter(m_characterName, characterFile());
     m_character = m_services.agent.GetCharacter(m_characterName);
-    if (!m_character && m_edition.reportsMissingCharacter)
+    if (m_character)
+        return Result::success();
+    if (m_edition.reportsMissingCharacter)
         reportMissingCharacter(loaded ? QString() : loaded.error);
+    return loaded ? Result::failure(QString()) : loaded;
+}
+
+QString Agent::characterFile() const
+{
+    return m_edition.characterFile.isEmpty() ? m_characterName + QStringLiteral(".acs")
+                                             : m_edition.characterFile;
+}
+
+// The chosen character's file is gone or damaged: the first listed one that loads takes its
+// place, as on a first start, and the user learns once which file failed.
+void Agent::fallBackToAnotherCharacter(const QString& reason)
+{
+    const QString failedFile = characterFile();
+    const QString failedName = m_characterName;
+    for (int row = 0; !m_character && row < m_form.filAgents->count(); ++row) {
+        const QString name = m_form.filAgents->item(row)->text().section(QLatin1Char('.'), 0, 0);
+        if (name.isEmpty() || name.compare(failedName, Qt::CaseInsensitive) == 0)
+            continue;
+        setAgentText(name);
+        loadCharacter();
+    }
+    QString text
+        = QStringLiteral("Die Charakterdatei \"%1\" konnte nicht geladen werden.").arg(failedFile);
+    if (!reason.isEmpty())
+        text += QStringLiteral("\r\n") + reason;
+    if (m_character) {
+        text += QStringLiteral("\r\nStattdessen spricht \"%1\".").arg(m_characterName);
+    } else {
+        setAgentText(failedName);
+        m_characterName = failedName;
+        text += QStringLiteral("\r\nKeine andere Charakterdatei lässt sich laden: die "
+                               "Sprachausgabe bleibt stumm.");
+    }
+    m_services.messageBoxes.show(
+        this, text, kErrorTitle, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
 }
 
 void Agent::reportMissingCharacter(const QString& reason)
@@ -172,6 +208,17 @@ void Agent::Ini_Lesen()
 
 void Agent::Ini_Schreiben()
 {
+    const Result written = writeSettings();
+    if (!written) {
+        m_services.messageBoxes.show(this,
+            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r\n")
+                + written.error,
+            kErrorTitle, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+    }
+}
+
+Result Agent::writeSettings()
+{
     m_greeting = m_form.Check1->isChecked() ? 1 : 0;
     m_farewell = m_form.Check2->isChecked() ? 1 : 0;
     AgentIniState state;
@@ -183,13 +230,16 @@ void Agent::Ini_Schreiben()
     else if (m_form.Option3[1]->isChecked())
         state.language = 1;
     state.character = agentText();
-    const Result written = AgentIni(m_services.programDir, m_edition.settingsFileName).write(state);
-    if (!written) {
-        m_services.messageBoxes.show(this,
-            QStringLiteral("Die Einstellungen konnten nicht gespeichert werden.\r\n")
-                + written.error,
-            kErrorTitle, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
-    }
+    return AgentIni(m_services.programDir, m_edition.settingsFileName).write(state);
+}
+
+Result Agent::saveAtOutsideEnd()
+{
+    // The window's own end saves (or, rebuilding, deliberately does not); a start that found
+    // no character never had settings in use.
+    if (m_unloading || !m_charactersFound || !m_edition.hasSettingsFile)
+        return Result::success();
+    return writeSettings();
 }
 
 void Agent::greet()

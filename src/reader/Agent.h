@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "reader/AgentForm.h"
 #include "reader/ReaderEdition.h"
 #include "widgets/Tray.h"
@@ -33,16 +34,17 @@ public:
     // The id of the character the window speaks through.
     const QString& characterName() const { return m_characterName; }
 
+    // The program is being ended from outside (a signal, the end of the session, the display
+    // gone): the settings are written as at "Beenden", without farewell, animation or message
+    // box, unless the window's own end has run. May run more than once.
+    Result saveAtOutsideEnd();
+
     // Leaves tray mode: the window shows, the clipboard watch stops, the icon goes. Also how
     // a rebuilt window comes into view.
     void mnuAnzeige_Click();
 
     // The icon in the notification area (or its stand-in).
     const Tray& tray() const { return m_tray; }
-
-    // Copied text beyond this many characters is neither put into the field nor spoken; the
-    // field's tool tip says so whenever it happens.
-    static constexpr int WatchedTextLimit = 2'000'000;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,7 +57,11 @@ private:
     void CharakterListe();
     void Ini_Lesen();
     void Ini_Schreiben();
-    void loadCharacter();
+    Result writeSettings();
+    // Loads the character named in the window (or the edition's own); the failure says why.
+    Result loadCharacter();
+    QString characterFile() const;
+    void fallBackToAnotherCharacter(const QString& reason);
     void beginTrayMode();
     void removeTrayIcon();
     void reportMissingCharacter(const QString& reason);
@@ -80,6 +86,8 @@ private:
     void Timer1_Timer();
     void trayNotification(int message, QPoint globalPos);
     QString takeWatchedText(const QString& copied);
+    // What the user is told when a clipboard text was cut at the bound.
+    static QString cutNotice(qsizetype copied, qsizetype taken);
 
     // Options (AgentOptions.cpp).
     void filAgents_Click();
@@ -117,8 +125,10 @@ private:
     bool m_charactersFound = false;
     bool m_unloading = false;
     bool m_watching = false; // a tick is running
-    // A text the watch read aloud but could not take off the clipboard: it is not read again.
-    std::optional<QString> m_uncleared;
+    // A text the watch has read that is still on the clipboard: it is not read again. One cut
+    // at the bound stays there on purpose; any other is taken off at the next tick.
+    std::optional<QString> m_readText;
+    bool m_keepReadText = false;
     Tray m_tray;
 
     struct Reading {

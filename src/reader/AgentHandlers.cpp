@@ -6,6 +6,7 @@
 #include "reader/ReaderServices.h"
 #include "reader/RichTextField.h"
 #include "reader/SpokenText.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -137,8 +138,13 @@ void Agent::Command8_Click()
 
 void Agent::Command4_Click()
 {
-    if (const std::optional<QString> text = m_services.clipboard.text())
-        m_form.RT1->replaceMarkedText(*text);
+    if (const std::optional<QString> text = m_services.clipboard.text()) {
+        const QString taken = spoken::cutAtLimit(*text);
+        m_form.RT1->replaceMarkedText(taken);
+        if (taken.size() < text->size())
+            m_services.messageBoxes.show(this, cutNotice(text->size(), taken.size()), QString(),
+                MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+    }
     m_form.RT1->setFocus();
 }
 
@@ -151,9 +157,11 @@ void Agent::Test_Click()
 {
     selectWordEcho();
     untilFailure(m_character, { stopAll() });
-    m_form.RT1->setText(spoken::testText());
-    const QString text = m_form.RT1->text();
-    if (!text.isEmpty()) {
+    // The character gets the text with its CR LF line breaks, as it was given; the field
+    // shows each as one paragraph break.
+    const QString text = spoken::testText();
+    m_form.RT1->setText(text);
+    if (!m_form.RT1->text().isEmpty()) {
         followReading(0, text);
         untilFailure(m_character, { steps::show(), speak(withSpeedTag(text)), steps::hide() });
     }
@@ -183,7 +191,8 @@ void Agent::wordHeard(const QString& text, int position, int length)
         m_form.RT1->clearSpokenWord();
         return;
     }
-    m_form.RT1->showSpokenWord(m_reading->start + position, length);
+    m_form.RT1->showSpokenWord(
+        m_reading->start + spoken::fieldPosition(m_reading->text, position), length);
 }
 
 } // namespace suite::reader

@@ -87,24 +87,20 @@ AgentIniValues AgentIni::read() const
 
 Result AgentIni::write(const AgentIniState& state) const
 {
-    ProfileFile file(m_path);
-    const auto put = [&file](const Key& key, const QString& value) {
-        return file.write(QString::fromLatin1(key.section), QString::fromLatin1(key.key), value);
+    const auto setting = [](const Key& key, const QString& value) {
+        return ProfileFile::Setting { QString::fromLatin1(key.section),
+            QString::fromLatin1(key.key), value };
     };
     QString language;
     if (state.language)
         language = *state.language == 0 ? QStringLiteral("ger") : QStringLiteral("eng");
-    for (const auto& [key, value] : {
-             std::pair { kSpeed, QString::number(state.speed) },
-             std::pair { kGreeting, QString::number(state.greeting ? 1 : 0) },
-             std::pair { kFarewell, QString::number(state.farewell ? 1 : 0) },
-             std::pair { kLanguage, language },
-             std::pair { kCharacter, state.character },
-         }) {
-        if (Result r = put(key, value); !r)
-            return r;
-    }
-    return Result::success();
+    return ProfileFile(m_path).write({
+        setting(kSpeed, QString::number(state.speed)),
+        setting(kGreeting, QString::number(state.greeting ? 1 : 0)),
+        setting(kFarewell, QString::number(state.farewell ? 1 : 0)),
+        setting(kLanguage, language),
+        setting(kCharacter, state.character),
+    });
 }
 
 } // namespace suite::reader

@@ -41,8 +41,8 @@ public:
     const QString& path() const { return m_path; }
 
     AgentIniValues read() const;
-    // Writes every key in turn, each write replacing the file atomically. The first key that
-    // cannot be written ends the writing, and the result says why.
+    // Writes the five keys with one read and one atomic replacement of the file: all are
+    // saved, or none is and the file stays byte for byte; the result says why.
     Result write(const AgentIniState& state) const;
 
     // A value as a whole number the way the settings were always converted: blanks around

@@ -6,6 +6,7 @@
 #include "reader/Clipboard.h"
 #include "reader/ReaderServices.h"
 #include "reader/RichTextField.h"
+#include "reader/SpokenText.h"
 #include "widgets/TaskList.h"
 
 #include <QAction>
@@ -80,48 +81,53 @@ void Agent::Timer1_Timer()
         return;
     m_watching = true;
     const std::optional<QString> copied = m_services.clipboard.text();
-    if (m_uncleared && copied != m_uncleared)
-        m_uncleared.reset();
-    if (m_uncleared) {
-        if (m_services.clipboard.setText(QString()))
-            m_uncleared.reset();
+    if (m_readText && copied != m_readText)
+        m_readText.reset();
+    if (m_readText) {
+        if (!m_keepReadText && m_services.clipboard.setText(QString()))
+            m_readText.reset();
     } else if (copied && !copied->isEmpty()) {
         const QString text = takeWatchedText(*copied);
+        const bool cut = text.size() < copied->size();
         m_form.RT1->setText(text);
         followReading(0, text);
         std::vector<Step> sequence { steps::show() };
         if (m_edition.playsReadAnimation)
             sequence.push_back(play(QStringLiteral("Read")));
         sequence.push_back(speak(withSpeedTag(text)));
+        if (cut)
+            sequence.push_back(speak(withSpeedTag(cutNotice(copied->size(), text.size()))));
         // The clipboard keeps a text the character did not take, so the next tick tries it
         // again; once it was spoken it goes, even when hiding fails, so it is never spoken
-        // twice.
+        // twice. A text cut at the bound stays whole on the clipboard, read once.
         if (untilFailure(m_character, sequence)) {
-            if (!m_services.clipboard.setText(QString()))
-                m_uncleared = copied;
-            untilFailure(m_character, { steps::hide() });
+            m_keepReadText = cut;
+            if (cut || !m_services.clipboard.setText(QString()))
+                m_readText = copied;
         }
+        // The character leaves again either way: one that cannot speak does not stand on the
+        // desktop until the next tick.
+        untilFailure(m_character, { steps::hide() });
     }
     m_watching = false;
 }
 
-// The copied text as far as it is read; beyond the limit the field's tool tip tells how much
+// The copied text as far as it is read; beyond the bound the field's tool tip tells how much
 // was taken.
 QString Agent::takeWatchedText(const QString& copied)
 {
-    if (copied.size() <= WatchedTextLimit) {
-        m_form.RT1->setToolTip(QString());
-        return copied;
-    }
-    int cut = WatchedTextLimit;
-    if (copied.at(cut - 1).isHighSurrogate())
-        --cut;
-    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString taken = spoken::cutAtLimit(copied);
     m_form.RT1->setToolTip(
-        QStringLiteral("Der kopierte Text war %1 Zeichen lang; gelesen wurden nur die ersten %2 "
-                       "Zeichen.")
-            .arg(german.toString(copied.size()), german.toString(cut)));
-    return copied.left(cut);
+        taken.size() < copied.size() ? cutNotice(copied.size(), taken.size()) : QString());
+    return taken;
+}
+
+QString Agent::cutNotice(qsizetype copied, qsizetype taken)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    return QStringLiteral("Der kopierte Text war %1 Zeichen lang; gelesen wurden nur die ersten "
+                          "%2 Zeichen. Die Zwischenablage behält den ganzen Text.")
+        .arg(german.toString(copied), german.toString(taken));
 }
 
 } // namespace suite::reader

@@ -2,6 +2,8 @@
 
 #include "reader/Agent.h"
 
+#include <cstdio>
+
 namespace suite::reader {
 
 ReaderApplication::ReaderApplication(
@@ -25,6 +27,15 @@ bool ReaderApplication::openWindow()
     Agent* window = m_window.get();
     // The start ends in tray mode with the window hidden.
     return window->Form_Load() && !m_ended;
+}
+
+void ReaderApplication::saveAtOutsideEnd()
+{
+    if (m_ended || !m_window)
+        return;
+    if (const Result saved = m_window->saveAtOutsideEnd(); !saved)
+        std::fprintf(stderr, "%s: Die Einstellungen konnten nicht gespeichert werden. %s\n",
+            qPrintable(m_edition.programName), qPrintable(saved.error));
 }
 
 void ReaderApplication::restartWindow()

@@ -29,6 +29,10 @@ public:
     Agent* window() const { return m_window.get(); }
     bool hasEnded() const { return m_ended; }
 
+    // The program is being ended from outside: the window of the moment saves its settings
+    // quietly; a failure is told on stderr, since nobody may be there to read a box.
+    void saveAtOutsideEnd();
+
     void restartWindow() override;
     void endProgram() override;
 

@@ -105,11 +105,16 @@ void RichTextField::takeDocument(std::unique_ptr<QTextDocument> document)
 {
     clearSpokenWord();
     document->setDefaultFont(font());
-    // As a child of the field, the document is deleted by the field when the next one
-    // takes its place, as the field's first document is.
+    // The field frees only the first document it made itself; every loaded one is the
+    // field's and goes as soon as the next takes its place, so opening file after file
+    // keeps one document in memory.
+    QTextDocument* previous = this->document();
+    if (previous->parent() != this)
+        previous = nullptr; // the first one: setDocument() frees it
     document->setParent(this);
     watch(document.get());
     setDocument(document.release());
+    delete previous;
     emit changed();
 }
 

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace suite::reader::spoken {
 
 std::optional<TextRange> wordBeforeBlank(const std::function<QChar(int)>& charAt, int caret)
@@ -42,6 +44,27 @@ QString testText()
         + QStringLiteral("Bürsten mit schwarzen Borsten bürsten besser als Bürsten mit braunen "
                          "Borsten.")
         + lineBreak + QStringLiteral("Das musst Du mir erst mal nachmachen !");
+}
+
+QString cutAtLimit(const QString& text, int limit)
+{
+    if (text.size() <= limit)
+        return text;
+    int cut = limit;
+    if (cut > 0 && text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return text.left(cut);
+}
+
+int fieldPosition(const QString& text, int position)
+{
+    int field = position;
+    const int end = std::min<int>(position, text.size() - 1);
+    for (int i = 0; i < end; ++i) {
+        if (text.at(i) == u'\r' && text.at(i + 1) == u'\n')
+            --field;
+    }
+    return field;
 }
 
 } // namespace suite::reader::spoken

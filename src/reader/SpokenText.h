@@ -30,4 +30,13 @@ QString reversed(const QString& text);
 // The test text of the button "Test", with its line breaks.
 QString testText();
 
+// A clipboard text is taken up to this many characters, by the watch and by "ClipBoard".
+constexpr int clipboardTextLimit = 2'000'000;
+// The text up to the limit; a character beyond 16 bits is never split.
+QString cutAtLimit(const QString& text, int limit = clipboardTextLimit);
+
+// Where a position of a text handed to the character lies in the field that shows it: the
+// field keeps a CR LF line break as one character.
+int fieldPosition(const QString& text, int position);
+
 } // namespace suite::reader::spoken

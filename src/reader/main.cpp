@@ -7,6 +7,7 @@
 #include "core/SingleInstance.h"
 #include "reader/Agent.h"
 #include "reader/AgentWordFollower.h"
+#include "reader/OutsideEnd.h"
 #include "reader/ReaderApplication.h"
 #include "reader/SpokenWordFeed.h"
 #include "reader/SystemClipboard.h"
@@ -14,6 +15,7 @@
 #include "widgets/FileChooserDialog.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
+#include "widgets/SpeechNotice.h"
 #include "widgets/agent/CharacterAgent.h"
 
 #include <QApplication>
@@ -65,7 +67,11 @@ int main(int argc, char** argv)
         engine, agent,
         [&reader] { return reader.window() ? reader.window()->characterName() : QString(); },
         spokenWords);
+    // Logging out, shutting down or a closed display keep the settings as "Beenden" does.
+    reader::OutsideEnd outsideEnd([&reader] { reader.saveAtOutsideEnd(); });
     if (!reader.start())
         return 0;
+    tellIfSpeechUnavailable(
+        engine, messageBoxes, reader.window(), QStringLiteral("Sprachausgabe Fehlernachricht"));
     return QApplication::exec();
 }

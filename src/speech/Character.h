@@ -25,6 +25,7 @@ class CharacterVoice {
 public:
     virtual ~CharacterVoice() = default;
     // The text may begin with a speed tag ("\Spd=180\") that sets the rate for this text.
+    // Fails, with the reason, when nothing can be heard (the engine has no voice data).
     virtual Result Speak(const QString& text) = 0;
     virtual Result StopAll() = 0;
     // 1031 German, 1033 English; anything else fails.

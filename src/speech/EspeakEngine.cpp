@@ -50,6 +50,11 @@ QString EspeakEngine::error() const
     return m_thread->error();
 }
 
+Result EspeakEngine::availability() const
+{
+    return isAvailable() ? Result::success() : Result::failure(error());
+}
+
 quint64 EspeakEngine::say(const Utterance& utterance)
 {
     const quint64 id = ++m_lastId;

@@ -15,7 +15,8 @@ class SpeechThread;
 // The speech engine on libespeak-ng. Synthesis runs on a speech thread of its own and
 // streams into the audio output; the signals follow what the output has actually played.
 // Only one EspeakEngine per process can speak (espeak-ng has one global state); another
-// one, or one without espeak-ng data, ends every utterance at once without sound.
+// one, or one without espeak-ng data, ends every utterance at once without sound and says
+// why through availability().
 class EspeakEngine final : public SpeechEngine {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
     quint64 say(const Utterance& utterance) override;
     void stopAll() override;
     bool isSpeaking() const override { return m_unfinished > 0; }
+    Result availability() const override;
 
     bool isAvailable() const;
     QString error() const;

@@ -51,13 +51,43 @@ EspeakLibrary::EspeakLibrary()
             = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
     });
     if (g_initResult != sampleRate) {
-        m_error = QStringLiteral("espeak-ng lässt sich nicht starten (Sprachdaten fehlen?).");
+        m_error = QStringLiteral("espeak-ng lässt sich nicht starten: keine Sprachdaten in „%1“.")
+                      .arg(dataFolder());
         g_claimed.store(false);
         return;
     }
     espeak_SetSynthCallback(synthCallback);
     m_available = true;
+    // The German voice is what every program speaks with: without it, or without its
+    // dictionary (espeak then says nothing, yet reports success), there is no speech at all.
+    if (espeak_SetVoiceByName("de") != EE_OK || !speaksAWord()) {
+        m_error = QStringLiteral("Die deutsche Stimme von espeak-ng fehlt oder ist unvollständig "
+                                 "(Sprachdaten in „%1“).")
+                      .arg(dataFolder());
+        m_available = false;
+        g_claimed.store(false);
+        return;
+    }
+    m_voiceName = "de";
     setVoice(Voice {});
+}
+
+QString EspeakLibrary::dataFolder()
+{
+    const char* path = nullptr;
+    espeak_Info(&path);
+    return path ? QString::fromLocal8Bit(path) : QString();
+}
+
+bool EspeakLibrary::speaksAWord()
+{
+    // "Hallo" lasts about half a second; a voice without its dictionary gives a few ms.
+    qint64 samples = 0;
+    synthesize("Hallo", [&samples](const qint16*, int count, const WordMark*, int) {
+        samples += count;
+        return true;
+    });
+    return samples >= sampleRate / 10;
 }
 
 EspeakLibrary::~EspeakLibrary()

@@ -11,9 +11,10 @@ namespace suite {
 
 // Exclusive use of libespeak-ng, which keeps its state in globals and is not thread-safe.
 // At most one EspeakLibrary exists at a time in a process; a second one is unavailable and
-// says why. The library is initialised once per process (synchronous mode, 22050 Hz mono
-// 16-bit) by the first instance and stays initialised. An instance may be created on any
-// thread, but all its calls must come from the thread that uses it.
+// says why, and so is one that cannot speak German (no voice data, an incomplete voice). The
+// library is initialised once per process (synchronous mode, 22050 Hz mono 16-bit) by the first
+// instance and stays initialised. An instance may be created on any thread, but all its calls must
+// come from the thread that uses it.
 class EspeakLibrary {
 public:
     static constexpr int sampleRate = 22050;
@@ -51,6 +52,9 @@ public:
     QString phonemes(const QByteArray& utf8);
 
 private:
+    static QString dataFolder();
+    bool speaksAWord();
+
     bool m_available = false;
     QString m_error;
     QByteArray m_voiceName;

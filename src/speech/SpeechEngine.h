@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QObject>
 #include <QString>
 
@@ -36,6 +38,9 @@ public:
     virtual void stopAll() = 0;
     // True from the first say() until the last queued utterance has been heard or stopped.
     virtual bool isSpeaking() const = 0;
+    // Whether anything said can be heard, and if not, why (no voice data, the library
+    // failing to start). It does not change while the engine lives.
+    virtual Result availability() const = 0;
 
 signals:
     void utteranceStarted(quint64 id);

@@ -4,7 +4,6 @@
 #include "speech/UtteranceRenderer.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace suite {
 
@@ -135,8 +134,6 @@ void SpeechThread::run(std::promise<void>* ready)
     EspeakLibrary library;
     m_available = library.isAvailable();
     m_error = library.error();
-    if (!m_available)
-        std::fprintf(stderr, "Sprachausgabe: %s\n", qPrintable(m_error));
     UtteranceRenderer renderer(library);
     ready->set_value();
 

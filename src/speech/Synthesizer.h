@@ -7,7 +7,8 @@
 namespace suite {
 
 // Plain German text to speech with a small mouth picture. Speak queues the text exactly as
-// passed and returns at once; texts are heard one after the other in call order.
+// passed and returns at once; texts are heard one after the other in call order. Speak fails,
+// with the reason, when nothing can be heard (the engine has no voice data).
 class Synthesizer {
 public:
     virtual ~Synthesizer() = default;

@@ -32,6 +32,14 @@ SpeechSynthesizer::SpeechSynthesizer(SpeechEngine& engine, QWidget* parent)
 
 Result SpeechSynthesizer::Speak(const QString& text)
 {
+    // A text that cannot be heard fails, so that the caller can say so; an empty one asks
+    // for nothing to be heard and needs no voice.
+    const Result heard = text.trimmed().isEmpty() ? Result::success() : m_engine.availability();
+    if (!heard) {
+        SpeechLog::record(
+            SpeechLog::Component::Synth, {}, QStringLiteral("Speak"), { text }, heard.error);
+        return heard;
+    }
     SpeechLog::record(SpeechLog::Component::Synth, {}, QStringLiteral("Speak"), { text });
     if (text.trimmed().isEmpty())
         return Result::success(); // nothing to be heard

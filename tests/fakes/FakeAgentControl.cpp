@@ -5,6 +5,9 @@ namespace suite::test {
 Result FakeAgentControl::LoadCharacter(const QString& id, const QString& fileName)
 {
     Result result = m_log.record(id, QStringLiteral("LoadCharacter"), { id, fileName });
+    if (const auto damaged = m_damaged.find(fileName.toLower());
+        result && damaged != m_damaged.end())
+        result = Result::failure(damaged->second);
     if (result && m_characters.count(id) == 0)
         m_characters[id] = std::make_unique<FakeCharacter>(id, m_log);
     return result;

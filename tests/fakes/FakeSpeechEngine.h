@@ -16,6 +16,13 @@ public:
     quint64 say(const Utterance& utterance) override;
     void stopAll() override;
     bool isSpeaking() const override { return !m_queue.isEmpty(); }
+    Result availability() const override
+    {
+        return m_unavailable.isEmpty() ? Result::success() : Result::failure(m_unavailable);
+    }
+
+    // The engine cannot speak, for this reason (as one without voice data).
+    void setUnavailable(const QString& why) { m_unavailable = why; }
 
     // Every utterance ever passed to say(), in order.
     const QList<Utterance>& said() const { return m_said; }
@@ -39,6 +46,7 @@ private:
     quint64 m_nextId = 1;
     int m_stops = 0;
     bool m_headStarted = false;
+    QString m_unavailable;
 };
 
 } // namespace suite::test

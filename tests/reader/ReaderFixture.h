@@ -52,14 +52,14 @@ protected:
 
     void writeIni(const QByteArray& text, const QString& name = "Agent.ini")
     {
-        QFile file(programDir.filePath(name));
+        QFile file(QDir(programFolder).filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        ASSERT_EQ(file.write(text), text.size());
     }
 
     QByteArray iniText(const QString& name = "Agent.ini") const
     {
-        QFile file(programDir.filePath(name));
+        QFile file(QDir(programFolder).filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
@@ -68,7 +68,7 @@ protected:
     bool start(bool openWindow = true)
     {
         reader::ReaderServices services { agent, boxes, chooser, clock, clipboardSeam(),
-            programDir.path() + "/", characterDir.path(), &words };
+            programFolder + "/", characterDir.path(), &words };
         app = std::make_unique<reader::ReaderApplication>(edition, services, [this] { ++quits; });
         const bool running = app->start();
         if (running && openWindow) {
@@ -147,6 +147,7 @@ protected:
 
     reader::ReaderEdition edition = reader::ReaderEdition::lautbote();
     QTemporaryDir programDir;
+    QString programFolder = programDir.path(); // where the settings file lives
     QTemporaryDir characterDir;
     mutable FakeAgentControl agent;
     FakeMessageBoxes boxes;

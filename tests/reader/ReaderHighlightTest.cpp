@@ -17,7 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -139,4 +141,43 @@ TEST_F(readerHighlight, EchoedWordsAndChangedTextAreNotMarked)
     ASSERT_TRUE(speaking(2));
     engine.reachWord(1, 4);
     EXPECT_TRUE(marked().isEmpty());
+}
+
+TEST_F(readerHighlight, LineBreaksStayCrLfForTheCharacterAndTheMarkStaysOnTheWordHeard)
+{
+    // A text copied in tray mode and the test text, both with CR LF line breaks.
+    const QString copied = "Erste Zeile\r\nzweite Zeile\r\ndritte Zeile";
+    QGuiApplication::clipboard()->setText(copied);
+    click("Command10");
+    ASSERT_TRUE(speaking());
+    EXPECT_EQ(engine.said().last().text, copied);
+    engine.reachWord(copied.indexOf("dritte"), 6);
+    EXPECT_EQ(marked(), "dritte");
+    engine.finishCurrent();
+    app->window()->mnuAnzeige_Click();
+
+    click("Test");
+    ASSERT_TRUE(speaking(2));
+    const QString test = engine.said().last().text;
+    EXPECT_EQ(test.count("\r\n"), 2) << qPrintable(test);
+    engine.reachWord(test.indexOf("Das"), 3);
+    EXPECT_EQ(marked(), "Das");
+    engine.reachWord(test.indexOf("nachmachen"), 10);
+    EXPECT_EQ(marked(), "nachmachen");
+}
+
+TEST_F(readerHighlight, WithoutSpeechTheWatchKeepsTheCopiedTextAndTriesAgainEachTick)
+{
+    engine.setUnavailable("Die deutsche Stimme von espeak-ng fehlt.");
+    QGuiApplication::clipboard()->setText("Hallo");
+    click("Command10");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->text() == "Hallo"; }, 5000));
+    QTest::qWait(1500);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Hallo");
+    EXPECT_TRUE(engine.said().isEmpty());
+
+    engine.setUnavailable(QString());
+    ASSERT_TRUE(speaking());
+    EXPECT_EQ(engine.said().last().text, "Hallo");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }

@@ -1,10 +1,13 @@
 // lautbote and lautzwerg as processes, the way a user starts them.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 
@@ -97,4 +100,86 @@ TEST_F(readerProcess, LautzwergGreetsAsTheGenieInItsOwnNameAndASecondCopyEnds)
         first.kill();
         first.waitForFinished();
     }
+}
+
+namespace {
+
+const QByteArray kFirstStartSettings
+    = "[Speed]\r\nV=150\r\n[Begruessung]\r\nB=1\r\n[Verabschiedung]\r\nV=1\r\n"
+      "[Sprache]\r\nL=ger\r\n[Charakter]\r\nC=Genie\r\n";
+
+// A private X server for one test, so that it can be taken away under a running program.
+class PrivateDisplay {
+public:
+    PrivateDisplay()
+    {
+        // Xvfb writes its display number to the descriptor it is given.
+        m_server.start("sh",
+            { "-c", "exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>\"$0\"",
+                m_scratch.filePath("display") });
+        QTest::qWaitFor(
+            [this] { return readAll(m_scratch.filePath("display")).trimmed().size() > 0; }, 20000);
+        const QByteArray number = readAll(m_scratch.filePath("display")).trimmed();
+        if (!number.isEmpty())
+            m_display = ":" + QString::fromLatin1(number);
+    }
+    ~PrivateDisplay() { close(); }
+
+    const QString& name() const { return m_display; }
+    void close()
+    {
+        m_server.kill();
+        m_server.waitForFinished(10000);
+    }
+
+private:
+    static QByteArray readAll(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_scratch;
+    QProcess m_server;
+    QString m_display;
+};
+
+} // namespace
+
+TEST_F(readerProcess, SigtermAndSighupSaveTheSettingsWithoutAFarewell)
+{
+    for (const int signal : { SIGTERM, SIGHUP }) {
+        QFile::remove(QDir(programDir.path()).filePath("Agent.ini"));
+        const QString log = logs.filePath(QString("signal%1.jsonl").arg(signal));
+        QProcess reader;
+        reader.setProcessEnvironment(environment(log));
+        reader.start(LAUTBOTE_BINARY, {});
+        ASSERT_TRUE(reader.waitForStarted(30000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return readAll(log).contains("\"Speak\""); }, 30000));
+        ::kill(pid_t(reader.processId()), signal);
+        ASSERT_TRUE(reader.waitForFinished(30000)) << "signal " << signal;
+        EXPECT_EQ(reader.exitStatus(), QProcess::NormalExit) << "signal " << signal;
+        EXPECT_EQ(reader.exitCode(), 0);
+        EXPECT_EQ(readAll(QDir(programDir.path()).filePath("Agent.ini")), kFirstStartSettings)
+            << "signal " << signal;
+        EXPECT_FALSE(readAll(log).contains("Tschüss"));
+    }
+}
+
+TEST_F(readerProcess, TheSettingsAreSavedWhenTheDisplayGoesAway)
+{
+    PrivateDisplay display;
+    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
+    const QString log = logs.filePath("display.jsonl");
+    QProcessEnvironment env = environment(log);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DISPLAY", display.name());
+    QProcess reader;
+    reader.setProcessEnvironment(env);
+    reader.start(LAUTBOTE_BINARY, {});
+    ASSERT_TRUE(reader.waitForStarted(30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return readAll(log).contains("\"Speak\""); }, 30000));
+    display.close();
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    EXPECT_EQ(readAll(QDir(programDir.path()).filePath("Agent.ini")), kFirstStartSettings);
 }

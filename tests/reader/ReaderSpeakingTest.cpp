@@ -1,5 +1,6 @@
 // Speaking typed, marked and whole text.
 #include "ReaderFixture.h"
+#include "reader/SpokenText.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -166,6 +167,22 @@ TEST_F(readerSpeaking, ClipboardTextReplacesTheMarkAndTheWordEchoLooksAtTheNewCa
     EXPECT_EQ(spoken(), QStringList({ " Haus" }));
 }
 
+TEST_F(readerSpeaking, AClipboardTextOverTheBoundIsCutWithAMessageAndStaysWholeOnTheClipboard)
+{
+    const int limit = suite::reader::spoken::clipboardTextLimit;
+    QString huge = QString("Ein Satz mit einigen Wörtern darin.\n").repeated(limit / 36 + 1);
+    huge.truncate(limit);
+    huge += "Rest";
+    QGuiApplication::clipboard()->setText(huge);
+    click("Command4");
+    EXPECT_EQ(field()->text(), huge.left(limit));
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_TRUE(boxes.boxes()[0].text.contains("2.000.004")) << qPrintable(boxes.boxes()[0].text);
+    EXPECT_TRUE(boxes.boxes()[0].text.contains("2.000.000"));
+    EXPECT_EQ(boxes.boxes()[0].parent, window());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), huge);
+}
+
 TEST_F(readerSpeaking, ClipboardWithoutTextChangesNothing)
 {
     field()->setText("bleibt");
@@ -186,10 +203,11 @@ TEST_F(readerSpeaking, TestPutsTheTestTextIntoTheFieldAndReadsIt)
 {
     click("Option2");
     click("Test");
-    const QString text = "Blaukraut bleibt Blaukraut und Brautkleid bleibt Brautkleid. \n"
+    const QString text = "Blaukraut bleibt Blaukraut und Brautkleid bleibt Brautkleid. \r\n"
                          "Bürsten mit schwarzen Borsten bürsten besser als Bürsten mit braunen "
-                         "Borsten.\nDas musst Du mir erst mal nachmachen !";
-    EXPECT_EQ(field()->text(), text);
+                         "Borsten.\r\nDas musst Du mir erst mal nachmachen !";
+    EXPECT_EQ(field()->text(), QString(text).replace("\r\n", "\n"));
+    // The character gets the line breaks as given, CR LF.
     EXPECT_EQ(
         requests(), QStringList({ "StopAll", "Show", "Speak(\\Spd=150\\" + text + ")", "Hide" }));
     EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());

@@ -112,21 +112,6 @@ TEST_F(readerStart, WithExactlyOneCharacterFileThePresetGenieIsLoaded)
     EXPECT_EQ(requests().first(), "LoadCharacter(Genie, Genie.acs)");
 }
 
-TEST_F(readerStart, ACharacterThatCannotBeLoadedLeavesTheWindowUpAndEveryRequestFailingQuietly)
-{
-    agent.log().failOn("LoadCharacter", "Charakterdatei nicht gefunden");
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(window()->isVisible());
-    EXPECT_EQ(
-        requests(), QStringList({ "LoadCharacter(Genie, Genie.acs)", "GetCharacter(Genie)" }));
-    type("Haus ");
-    click("Command3");
-    EXPECT_TRUE(boxes.boxes().isEmpty());
-    closeWindow();
-    EXPECT_EQ(quits, 1);
-    EXPECT_FALSE(iniText().isEmpty());
-}
-
 TEST_F(readerEnd, WithTheFarewellSwitchedOffTheWindowClosesSilentlyAndSavesIt)
 {
     ASSERT_TRUE(start());

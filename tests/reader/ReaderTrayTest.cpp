@@ -3,6 +3,7 @@
 // fills.
 #include "FakeClipboard.h"
 #include "ReaderFixture.h"
+#include "reader/SpokenText.h"
 #include "widgets/TrayStandIn.h"
 
 #include <QApplication>
@@ -199,29 +200,38 @@ TEST_F(readerTray, ATextThatCouldNotBeTakenOffTheClipboardIsReadOnlyOnce)
     EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo", "\\Spd=150\\Hallo" }));
 }
 
-TEST_F(readerTray, AHugeTextIsReadUpToTheLimitAndTheFieldSaysSo)
+TEST_F(readerTray, AHugeTextIsReadUpToTheBoundThenTheUserHearsWhyAndTheClipboardKeepsItAll)
 {
     startInTray();
-    const int limit = suite::reader::Agent::WatchedTextLimit;
-    copied.copy(QString(limit + 100, QChar('a')));
+    const int limit = suite::reader::spoken::clipboardTextLimit;
+    const QString huge = QString(limit + 100, QChar('a'));
+    copied.copy(huge);
     ASSERT_TRUE(tick());
     EXPECT_EQ(field()->text().size(), limit);
-    ASSERT_EQ(spoken().size(), 1);
+    ASSERT_EQ(spoken().size(), 2);
     EXPECT_EQ(spoken().at(0), "\\Spd=150\\" + field()->text());
+    EXPECT_TRUE(spoken().at(1).startsWith("\\Spd=150\\Der kopierte Text war 2.000.100 Zeichen "
+                                          "lang; gelesen wurden nur die ersten 2.000.000 Zeichen."))
+        << qPrintable(spoken().at(1));
+    EXPECT_EQ(requests().last(), "Hide");
     EXPECT_TRUE(field()->toolTip().contains("2.000.100")) << qPrintable(field()->toolTip());
-    EXPECT_TRUE(field()->toolTip().contains("2.000.000"));
-    EXPECT_EQ(copied.written(), QStringList({ "" }));
+    EXPECT_TRUE(copied.written().isEmpty()) << "the clipboard keeps the whole text";
 
-    // A text within the limit takes the remark away again.
+    // It is read once, however long it stays.
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken().size(), 2);
+
+    // A text within the bound takes the remark away again.
     copied.copy("kurz");
     ASSERT_TRUE(tick());
     EXPECT_TRUE(field()->toolTip().isEmpty());
+    EXPECT_EQ(spoken().last(), "\\Spd=150\\kurz");
 }
 
 TEST_F(readerTray, TheCutNeverSplitsACharacterBeyondSixteenBits)
 {
     startInTray();
-    const int limit = suite::reader::Agent::WatchedTextLimit;
+    const int limit = suite::reader::spoken::clipboardTextLimit;
     const QString clef = QString::fromUcs4(U"\U0001D11E");
     copied.copy(QString(limit - 1, QChar('a')) + clef + "b");
     ASSERT_TRUE(tick());
@@ -283,7 +293,7 @@ TEST_F(readerTray, TheMenuStopsTestsInformsAndEnds)
     chooseFromIconMenu(2); // "Test"
     EXPECT_TRUE(field()->text().startsWith("Blaukraut"));
     ASSERT_EQ(spoken().size(), 1);
-    EXPECT_EQ(spoken().at(0), "\\Spd=150\\" + field()->text());
+    EXPECT_EQ(spoken().at(0), "\\Spd=150\\" + QString(field()->text()).replace("\n", "\r\n"));
     EXPECT_FALSE(window()->isVisible()) << "the test runs in tray mode";
 
     chooseFromIconMenu(3); // "Info"

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -213,5 +214,42 @@ TEST(sprich, AnUnsetRuntimeDirectoryLeavesTheOutputClean)
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         EXPECT_EQ(r.err.toStdString(), "");
         EXPECT_EQ(r.out.toStdString(), "");
+    }
+}
+
+TEST(sprich, WithoutGermanVoiceDataItEndsWithExitOneAndTheReason)
+{
+    // No voice data at all, then all of it but the German dictionary (espeak then speaks a
+    // few milliseconds of nothing and reports success).
+    QTemporaryDir empty;
+    ASSERT_TRUE(QDir(empty.path()).mkpath("espeak-ng-data"));
+    QStringList dataPaths { empty.path() };
+    // The installed data, as the espeak-ng command names it ("... Data at: FOLDER").
+    QProcess version;
+    version.start("espeak-ng", { "--version" });
+    ASSERT_TRUE(version.waitForFinished(30000));
+    const QString line = QString::fromLocal8Bit(version.readAllStandardOutput()).trimmed();
+    const QDir data(line.section("Data at: ", 1).trimmed());
+    ASSERT_TRUE(data.exists("de_dict")) << qPrintable(line);
+    QTemporaryDir partial;
+    ASSERT_TRUE(QDir(partial.path()).mkpath("espeak-ng-data"));
+    for (const QString& entry : data.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (entry != "de_dict")
+            QFile::link(data.filePath(entry), partial.filePath("espeak-ng-data/" + entry));
+    }
+    dataPaths << partial.path();
+    for (const QString& dataPath : dataPaths) {
+        QProcessEnvironment env;
+        env.insert("ESPEAK_DATA_PATH", dataPath);
+        env.insert("SPRACHAUSGABE_SPEECH_LOG", empty.filePath("log.jsonl"));
+        SprichRun r = sprich({ "Hallo" }, env);
+        EXPECT_EQ(r.exitCode, 1) << qPrintable(dataPath);
+        EXPECT_THAT(r.err.toStdString(), HasSubstr("espeak-ng"));
+        EXPECT_THAT(r.err.toStdString(), HasSubstr(dataPath.toStdString()));
+
+        r = sprich({ "--wav", empty.filePath("x.wav"), "Hallo" }, env);
+        EXPECT_EQ(r.exitCode, 1) << qPrintable(dataPath);
+        EXPECT_THAT(r.err.toStdString(), HasSubstr("espeak-ng"));
+        EXPECT_FALSE(QFile::exists(empty.filePath("x.wav")));
     }
 }

@@ -157,8 +157,11 @@ int speakThroughCharacter(QApplication& app, const Options& options)
     character->Show();
     // The text's own speed tag wins over --rate, as on the --wav path.
     const bool tagged = SpeedTag::split(options.text).present;
-    character->Speak(
-        options.rate > 0 && !tagged ? SpeedTag::compose(options.rate, options.text) : options.text);
+    if (Result r = character->Speak(options.rate > 0 && !tagged
+                                        ? SpeedTag::compose(options.rate, options.text)
+                                        : options.text);
+        !r)
+        return fail(r.error);
     character->Hide();
     app.exec();
     agent.UnloadCharacter(id);

@@ -160,7 +160,13 @@ Result AgentCharacter::Play(const QString& animation)
 
 Result AgentCharacter::Speak(const QString& text)
 {
+    // A request that cannot be heard is refused, so that the caller keeps what it wanted
+    // said (the clipboard watch keeps the copied text) instead of taking it as spoken.
     const SpeedTag tag = SpeedTag::split(text, m_data.wordsPerMinute);
+    if (isLoaded() && !tag.text.trimmed().isEmpty()) {
+        if (const Result heard = m_engine.availability(); !heard)
+            return refuse(QStringLiteral("Speak"), { text }, heard.error);
+    }
     Utterance utterance;
     utterance.text = tag.text;
     utterance.wordsPerMinute = tag.wordsPerMinute;
