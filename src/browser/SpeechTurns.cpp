@@ -34,6 +34,11 @@ bool SpeechChannel::isSpeaking() const
     return m_turns.isSpeaking(this);
 }
 
+Result SpeechChannel::availability() const
+{
+    return m_turns.availability();
+}
+
 SpeechTurns::SpeechTurns(SpeechEngine& engine, QObject* parent)
     : QObject(parent)
     , m_engine(engine)

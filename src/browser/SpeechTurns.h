@@ -21,6 +21,7 @@ public:
     quint64 say(const Utterance& utterance) override;
     void stopAll() override;
     bool isSpeaking() const override;
+    Result availability() const override;
 
 private:
     friend class SpeechTurns;
@@ -56,6 +57,7 @@ private:
     void stop(SpeechChannel* channel);
     bool isSpeaking(const SpeechChannel* channel) const;
     void forget(SpeechChannel* channel);
+    Result availability() const { return m_engine.availability(); }
     void stopCurrent();
     void next();
     void finished(quint64 engineId);
