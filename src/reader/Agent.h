@@ -117,8 +117,10 @@ private:
     bool m_charactersFound = false;
     bool m_unloading = false;
     bool m_watching = false; // a tick is running
-    // A text the watch read aloud but could not take off the clipboard: it is not read again.
-    std::optional<QString> m_uncleared;
+    // The text the watch read aloud last, while the clipboard has shown nothing else since:
+    // it is not read again. Cleared once the clipboard holds anything else.
+    std::optional<QString> m_read;
+    bool m_readIsOnClipboard = false; // emptying the clipboard after reading it failed
     Tray m_tray;
 
     struct Reading {

@@ -27,6 +27,11 @@ void Agent::beginTrayMode()
 {
     m_tray.setIcon(windowIcon());
     m_tray.setTip(kTipAtStart);
+    // Every message of the icon, the pointer resting on it included, writes the tip.
+    m_tray.setWatcher([this](int) {
+        if (m_form.Timer1->isActive())
+            m_tray.setTip(kTipWhenUsed);
+    });
     m_tray.setHandler(
         [this](int message, QPoint globalPos) { trayNotification(message, globalPos); });
     m_form.Command10->click();
@@ -66,7 +71,6 @@ void Agent::trayNotification(int message, QPoint globalPos)
     // Only the hidden window in tray mode owns the icon's clicks.
     if (!m_form.Timer1->isActive())
         return;
-    m_tray.setTip(kTipWhenUsed);
     // The tray's busy guard holds while the menu is open: more clicks do nothing meanwhile.
     if (message == traymessage::LeftButtonUp)
         m_form.mnuPopUp->exec(globalPos);
@@ -80,11 +84,17 @@ void Agent::Timer1_Timer()
         return;
     m_watching = true;
     const std::optional<QString> copied = m_services.clipboard.text();
-    if (m_uncleared && copied != m_uncleared)
-        m_uncleared.reset();
-    if (m_uncleared) {
-        if (m_services.clipboard.setText(QString()))
-            m_uncleared.reset();
+    // Once anything else was on the clipboard, the same words copied anew are a new text.
+    if (m_read && copied != m_read) {
+        m_read.reset();
+        m_readIsOnClipboard = false;
+    }
+    if (m_read) {
+        // The text read last is still there: the program that copied it refused to give the
+        // clipboard up, so emptying is tried again; or it was emptied and came back, which is
+        // a clipboard manager's doing, and the manager may keep it. Either way it was read.
+        if (m_readIsOnClipboard && m_services.clipboard.setText(QString()))
+            m_readIsOnClipboard = false;
     } else if (copied && !copied->isEmpty()) {
         const QString text = takeWatchedText(*copied);
         m_form.RT1->setText(text);
@@ -97,8 +107,8 @@ void Agent::Timer1_Timer()
         // again; once it was spoken it goes, even when hiding fails, so it is never spoken
         // twice.
         if (untilFailure(m_character, sequence)) {
-            if (!m_services.clipboard.setText(QString()))
-                m_uncleared = copied;
+            m_read = copied;
+            m_readIsOnClipboard = !m_services.clipboard.setText(QString());
             untilFailure(m_character, { steps::hide() });
         }
     }
