@@ -158,22 +158,22 @@ QString runWhileServing(const QString& program, const QStringList& arguments)
 
 QString ownStatusNotifierItem()
 {
-    const QString names = runWhileServing(QStringLiteral("dbus-send"),
-        { "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
-            "org.freedesktop.DBus.ListNames" });
-    const QRegularExpression own(QStringLiteral("\"(org\\.kde\\.StatusNotifierItem-%1-\\d+)\"")
-                                     .arg(QCoreApplication::applicationPid()));
-    const QRegularExpressionMatch match = own.match(names);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
-bool watcherKnows(const QString& item)
-{
+    // The watcher lists each item by the bus name of its connection; ours is the one whose
+    // process is this one.
     const QString registered = runWhileServing(QStringLiteral("dbus-send"),
         { "--session", "--print-reply", "--dest=org.kde.StatusNotifierWatcher",
             "/StatusNotifierWatcher", "org.freedesktop.DBus.Properties.Get",
             "string:org.kde.StatusNotifierWatcher", "string:RegisteredStatusNotifierItems" });
-    return !item.isEmpty() && registered.contains(item);
+    static const QRegularExpression item(QStringLiteral("string \"([^\"/]+)"));
+    for (auto it = item.globalMatch(registered); it.hasNext();) {
+        const QString name = it.next().captured(1);
+        const QString owner = runWhileServing(QStringLiteral("dbus-send"),
+            { "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                "org.freedesktop.DBus.GetConnectionUnixProcessID", "string:" + name });
+        if (owner.contains(QStringLiteral("uint32 %1").arg(QCoreApplication::applicationPid())))
+            return name;
+    }
+    return {};
 }
 
 QString statusNotifierToolTip(const QString& item)

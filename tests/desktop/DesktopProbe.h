@@ -35,12 +35,9 @@ void clickAt(QPoint global, Qt::MouseButton button);
 // answer a D-Bus call made by that program); its standard output, or nothing on failure.
 QString runWhileServing(const QString& program, const QStringList& arguments);
 
-// The D-Bus name of this process's StatusNotifier item, as the host finds it; empty while
-// there is none.
+// The D-Bus name of this process's StatusNotifier item as the watcher lists it for the
+// host; empty while the watcher knows none.
 QString ownStatusNotifierItem();
-
-// Whether the StatusNotifier watcher has the item registered: the host shows it.
-bool watcherKnows(const QString& item);
 
 // What the host reads of the item's tool tip (the D-Bus reply as text).
 QString statusNotifierToolTip(const QString& item);

@@ -46,6 +46,20 @@ protected:
         return tray.systemTrayIcon() ? tray.systemTrayIcon()->geometry() : QRect();
     }
 
+    // The tray host (or the stand-in) shows the icon in the bottom-right corner of the screen
+    // once it has taken it in; until then Qt reports a place of its own.
+    bool iconPlaced()
+    {
+        return QTest::qWaitFor(
+            [&] {
+                const QRect icon = iconOnScreen();
+                const QRect screen = QGuiApplication::primaryScreen()->geometry();
+                return icon.isValid() && icon.center().x() > screen.center().x()
+                    && icon.center().y() > screen.center().y();
+            },
+            10000);
+    }
+
     // Clicks the icon the way the desktop delivers it and returns the pop-up menu that opened
     // (closed again), or nullptr when none opened.
     QMenu* clickIcon(Qt::MouseButton button)
@@ -113,7 +127,9 @@ TEST_F(readerDesktop, TheWindowStaysOffTheTaskListEveryTimeItIsShown)
     // Hidden and shown again: a window manager forgets the wish on every hide.
     for (int round = 0; round < 2; ++round) {
         click("Command10");
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop::isViewable(id); }, 10000));
+        // (A window manager lets it go some moments after it was hidden.)
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !desktop::isViewable(id) && !desktop::isManaged(id); }, 10000));
         window()->findChild<QAction*>("mnuAnzeige")->trigger();
         ASSERT_TRUE(onScreen(window()));
         EXPECT_THAT(desktop::netWmState(id),
@@ -127,7 +143,6 @@ TEST_F(readerDesktop, TheIconAppearsAndItsTipAndClicksWork)
     ASSERT_TRUE(start(false));
     const suite::Tray& tray = window()->tray();
     const bool hosted = desktop::runsWith("tray") || desktop::runsWith("sni-tray");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return iconOnScreen().isValid() || hosted; }, 10000));
     if (hosted) {
         // The tray host shows the icon; the stand-in stays away.
         EXPECT_TRUE(QSystemTrayIcon::isSystemTrayAvailable());
@@ -140,24 +155,19 @@ TEST_F(readerDesktop, TheIconAppearsAndItsTipAndClicksWork)
         ASSERT_TRUE(onScreen(tray.standIn()));
         EXPECT_EQ(tray.standIn()->toolTip(), "Sprachausgabe");
     }
-    if (desktop::runsWith("tray")) {
-        // In the host's window at the bottom right of the screen.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return iconOnScreen().isValid(); }, 10000));
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        EXPECT_GT(iconOnScreen().center().x(), screen.center().x());
-        EXPECT_GT(iconOnScreen().center().y(), screen.center().y());
-    }
     QString item;
     if (desktop::runsWith("sni-tray")) {
         ASSERT_TRUE(QTest::qWaitFor(
             [&] {
                 item = desktop::ownStatusNotifierItem();
-                return desktop::watcherKnows(item);
+                return !item.isEmpty();
             },
             10000));
         EXPECT_THAT(desktop::statusNotifierToolTip(item).toStdString(),
             ::testing::HasSubstr("Sprachausgabe"));
     } else {
+        // In the host's window (or the stand-in) at the bottom right of the screen.
+        ASSERT_TRUE(iconPlaced());
         // The pointer resting on the icon is a message of its own: it writes the tip.
         desktop::movePointer(iconOnScreen().center());
         EXPECT_TRUE(QTest::qWaitFor([&] { return tray.tip() == "Sprachausgabe aktiv !"; }, 5000));
