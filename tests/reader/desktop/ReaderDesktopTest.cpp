@@ -195,7 +195,9 @@ TEST_F(readerDesktop, TheIconAppearsAndItsTipAndClicksWork)
     } else {
         EXPECT_EQ(tray.standIn()->toolTip(), "Sprachausgabe aktiv !");
     }
-    // The menu opens again.
+    // The menu opens again, once the host has taken the icon in anew.
+    if (!desktop::runsWith("sni-tray"))
+        ASSERT_TRUE(iconPlaced());
     EXPECT_NE(clickIcon(Qt::LeftButton), nullptr);
 }
 
