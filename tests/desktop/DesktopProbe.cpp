@@ -1,10 +1,18 @@
 #include "desktop/DesktopProbe.h"
 
+#include "widgets/Tray.h"
+#include "widgets/TrayStandIn.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -194,6 +202,57 @@ void callStatusNotifier(const QString& item, const QString& method, QPoint at)
         { "--session", "--print-reply", "--dest=" + item, "/StatusNotifierItem",
             "org.kde.StatusNotifierItem." + method, QStringLiteral("int32:%1").arg(at.x()),
             QStringLiteral("int32:%1").arg(at.y()) });
+}
+
+bool onScreen(QWidget& window)
+{
+    const WId id = window.winId();
+    return QTest::qWaitFor(
+        [&] { return isViewable(id) && (!runsWith(QStringLiteral("wm")) || isManaged(id)); },
+        10000);
+}
+
+QRect iconOnScreen(const Tray& tray)
+{
+    if (tray.standIn() && tray.standIn()->isVisible())
+        return tray.standIn()->frameGeometry();
+    return tray.systemTrayIcon() ? tray.systemTrayIcon()->geometry() : QRect();
+}
+
+bool iconPlaced(const Tray& tray)
+{
+    return QTest::qWaitFor(
+        [&] {
+            const QRect icon = iconOnScreen(tray);
+            const QRect screen = QGuiApplication::primaryScreen()->geometry();
+            return icon.isValid() && icon.center().x() > screen.center().x()
+                && icon.center().y() > screen.center().y();
+        },
+        10000);
+}
+
+QMenu* clickIcon(const Tray& tray, Qt::MouseButton button)
+{
+    QMenu* opened = nullptr;
+    // The menu runs its own event loop inside the click's handling; it is found from there.
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            opened = menu;
+            menu->close();
+        }
+    });
+    look.start(50);
+    const QPoint at = iconOnScreen(tray).center();
+    if (runsWith(QStringLiteral("sni-tray"))) {
+        callStatusNotifier(ownStatusNotifierItem(),
+            button == Qt::LeftButton ? QStringLiteral("Activate") : QStringLiteral("ContextMenu"),
+            at);
+    } else {
+        clickAt(at, button);
+    }
+    QTest::qWait(1500);
+    return opened;
 }
 
 } // namespace suite::test::desktop

@@ -5,6 +5,12 @@
 #include <QStringList>
 #include <QWidget>
 
+class QMenu;
+
+namespace suite {
+class Tray;
+}
+
 namespace suite::test::desktop {
 
 // Whether tests/with-services started this service for the run: "wm", "tray", "sni-tray",
@@ -45,5 +51,21 @@ QString statusNotifierToolTip(const QString& item);
 // Asks the item what a click in the host asks: "Activate" (left), "ContextMenu" (right),
 // "SecondaryActivate" (middle). Returns at once; the program handles it in its event loop.
 void callStatusNotifier(const QString& item, const QString& method, QPoint at);
+
+// Waits until the window is shown: mapped by the X server and, with a window manager, taken
+// on by it.
+bool onScreen(QWidget& window);
+
+// Where the icon is on the screen, whatever shows it (the tray host or the stand-in).
+QRect iconOnScreen(const Tray& tray);
+
+// Waits until the tray host (or the stand-in) shows the icon in the bottom-right corner of
+// the screen; until it has taken the icon in, Qt reports a place of its own.
+bool iconPlaced(const Tray& tray);
+
+// Clicks the icon the way the desktop delivers it (a StatusNotifier host as D-Bus calls,
+// otherwise as a pointer click) and returns the pop-up menu that opened (closed again), or
+// nullptr when none opened.
+QMenu* clickIcon(const Tray& tray, Qt::MouseButton button);
 
 } // namespace suite::test::desktop

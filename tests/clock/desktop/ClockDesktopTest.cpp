@@ -35,17 +35,6 @@ protected:
         agent.log().clear();
     }
 
-    static bool onScreen(QWidget* widget)
-    {
-        const WId id = widget->winId();
-        return QTest::qWaitFor(
-            [&] {
-                return desktop::isViewable(id)
-                    && (!desktop::runsWith("wm") || desktop::isManaged(id));
-            },
-            10000);
-    }
-
     QStringList spoken() const
     {
         QStringList out;
@@ -53,51 +42,6 @@ protected:
             if (call.op == "Speak")
                 out << call.args.at(0).toString();
         return out;
-    }
-
-    QRect iconOnScreen()
-    {
-        suite::Tray& tray = window.tray();
-        if (tray.standIn() && tray.standIn()->isVisible())
-            return tray.standIn()->frameGeometry();
-        return tray.systemTrayIcon() ? tray.systemTrayIcon()->geometry() : QRect();
-    }
-
-    // The tray host (or the stand-in) shows the icon in the bottom-right corner of the screen
-    // once it has taken it in; until then Qt reports a place of its own.
-    bool iconPlaced()
-    {
-        return QTest::qWaitFor(
-            [&] {
-                const QRect icon = iconOnScreen();
-                const QRect screen = QGuiApplication::primaryScreen()->geometry();
-                return icon.isValid() && icon.center().x() > screen.center().x()
-                    && icon.center().y() > screen.center().y();
-            },
-            10000);
-    }
-
-    // Clicks the icon as the desktop delivers it; the pop-up menu that opened (and was closed
-    // again), or nullptr.
-    QMenu* clickIcon(Qt::MouseButton button)
-    {
-        QMenu* opened = nullptr;
-        QTimer look;
-        QObject::connect(&look, &QTimer::timeout, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                opened = menu;
-                menu->close();
-            }
-        });
-        look.start(50);
-        const QPoint at = iconOnScreen().center();
-        if (desktop::runsWith("sni-tray"))
-            desktop::callStatusNotifier(desktop::ownStatusNotifierItem(),
-                button == Qt::LeftButton ? "Activate" : "ContextMenu", at);
-        else
-            desktop::clickAt(at, button);
-        QTest::qWait(1500);
-        return opened;
     }
 
     suite::test::FakeClock clock;
@@ -112,7 +56,7 @@ protected:
 TEST_F(clockDesktop, StaysOnTopOfOtherWindowsAndOffTheTaskList)
 {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
-    ASSERT_TRUE(onScreen(&window));
+    ASSERT_TRUE(desktop::onScreen(window));
     const WId id = window.winId();
     const QStringList wanted
         = { "_NET_WM_STATE_ABOVE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER" };
@@ -123,7 +67,7 @@ TEST_F(clockDesktop, StaysOnTopOfOtherWindowsAndOffTheTaskList)
     other.setWindowTitle("Anderes Programm");
     other.setGeometry(window.geometry().adjusted(-20, -20, 20, 20));
     other.show();
-    ASSERT_TRUE(onScreen(&other));
+    ASSERT_TRUE(desktop::onScreen(other));
     other.activateWindow();
     other.raise();
     if (desktop::runsWith("wm")) {
@@ -142,14 +86,14 @@ TEST_F(clockDesktop, StaysOnTopOfOtherWindowsAndOffTheTaskList)
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return !desktop::isViewable(id) && !desktop::isManaged(id); }, 10000));
         window.popupMenu()->findChild<QAction*>("mnuAnzeige")->trigger();
-        ASSERT_TRUE(onScreen(&window));
+        ASSERT_TRUE(desktop::onScreen(window));
         EXPECT_THAT(desktop::netWmState(id), IsSupersetOf(wanted)) << "round " << round;
     }
 }
 
 TEST_F(clockDesktop, TheIconAppearsWithItsTipAndItsClicksSpeakAndOpenTheMenu)
 {
-    ASSERT_TRUE(onScreen(&window));
+    ASSERT_TRUE(desktop::onScreen(window));
     QTest::mouseClick(window.findChild<QPushButton*>("Command8"), Qt::LeftButton);
     suite::Tray& tray = window.tray();
     const bool hosted = desktop::runsWith("tray") || desktop::runsWith("sni-tray");
@@ -160,7 +104,7 @@ TEST_F(clockDesktop, TheIconAppearsWithItsTipAndItsClicksSpeakAndOpenTheMenu)
         EXPECT_EQ(tray.systemTrayIcon()->toolTip(), "Norvak's Tockwerk");
     } else {
         ASSERT_NE(tray.standIn(), nullptr);
-        ASSERT_TRUE(onScreen(tray.standIn()));
+        ASSERT_TRUE(desktop::onScreen(*tray.standIn()));
         EXPECT_EQ(tray.standIn()->toolTip(), "Norvak's Tockwerk");
     }
     if (desktop::runsWith("sni-tray")) {
@@ -169,12 +113,12 @@ TEST_F(clockDesktop, TheIconAppearsWithItsTipAndItsClicksSpeakAndOpenTheMenu)
         EXPECT_THAT(desktop::statusNotifierToolTip(desktop::ownStatusNotifierItem()).toStdString(),
             ::testing::HasSubstr("Norvak's Tockwerk"));
     } else {
-        ASSERT_TRUE(iconPlaced());
+        ASSERT_TRUE(desktop::iconPlaced(tray));
     }
 
-    EXPECT_EQ(clickIcon(Qt::LeftButton), nullptr);
+    EXPECT_EQ(desktop::clickIcon(tray, Qt::LeftButton), nullptr);
     EXPECT_EQ(spoken(), QStringList({ "Heute ist Montag, der 05.01.2026 .  Es ist jetzt 10:20" }));
-    QMenu* menu = clickIcon(Qt::RightButton);
+    QMenu* menu = desktop::clickIcon(tray, Qt::RightButton);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu, window.popupMenu());
 }

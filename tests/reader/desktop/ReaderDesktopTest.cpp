@@ -25,66 +25,6 @@ class readerDesktop : public ReaderFixture {
 protected:
     readerDesktop() { writeIni("[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n"); }
 
-    // Shown, mapped by the X server and, with a window manager, taken on by it.
-    static bool onScreen(QWidget* widget)
-    {
-        const WId id = widget->winId();
-        return QTest::qWaitFor(
-            [&] {
-                return desktop::isViewable(id)
-                    && (!desktop::runsWith("wm") || desktop::isManaged(id));
-            },
-            10000);
-    }
-
-    // Where the icon is on the screen, whatever shows it.
-    QRect iconOnScreen() const
-    {
-        const suite::Tray& tray = window()->tray();
-        if (tray.standIn() && tray.standIn()->isVisible())
-            return tray.standIn()->frameGeometry();
-        return tray.systemTrayIcon() ? tray.systemTrayIcon()->geometry() : QRect();
-    }
-
-    // The tray host (or the stand-in) shows the icon in the bottom-right corner of the screen
-    // once it has taken it in; until then Qt reports a place of its own.
-    bool iconPlaced()
-    {
-        return QTest::qWaitFor(
-            [&] {
-                const QRect icon = iconOnScreen();
-                const QRect screen = QGuiApplication::primaryScreen()->geometry();
-                return icon.isValid() && icon.center().x() > screen.center().x()
-                    && icon.center().y() > screen.center().y();
-            },
-            10000);
-    }
-
-    // Clicks the icon the way the desktop delivers it and returns the pop-up menu that opened
-    // (closed again), or nullptr when none opened.
-    QMenu* clickIcon(Qt::MouseButton button)
-    {
-        QMenu* opened = nullptr;
-        QTimer look;
-        QObject::connect(&look, &QTimer::timeout, [&] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                opened = menu;
-                menu->close();
-            }
-        });
-        look.start(50);
-        const QPoint at = iconOnScreen().center();
-        if (desktop::runsWith("sni-tray")) {
-            // The host turns the user's clicks into these calls.
-            desktop::callStatusNotifier(desktop::ownStatusNotifierItem(),
-                button == Qt::LeftButton ? "Activate" : "ContextMenu", at);
-        } else {
-            desktop::clickAt(at, button);
-        }
-        QTest::qWait(1500);
-        return opened;
-    }
-
     bool watchSpoke(const QString& text, int times)
     {
         return QTest::qWaitFor(
@@ -114,7 +54,7 @@ TEST_F(readerDesktop, TheWindowStaysOffTheTaskListEveryTimeItIsShown)
 {
     ASSERT_EQ(QGuiApplication::platformName(), "xcb");
     ASSERT_TRUE(start());
-    ASSERT_TRUE(onScreen(window()));
+    ASSERT_TRUE(desktop::onScreen(*window()));
     const WId id = window()->winId();
     EXPECT_THAT(desktop::netWmState(id),
         IsSupersetOf({ "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER" }));
@@ -131,7 +71,7 @@ TEST_F(readerDesktop, TheWindowStaysOffTheTaskListEveryTimeItIsShown)
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return !desktop::isViewable(id) && !desktop::isManaged(id); }, 10000));
         window()->findChild<QAction*>("mnuAnzeige")->trigger();
-        ASSERT_TRUE(onScreen(window()));
+        ASSERT_TRUE(desktop::onScreen(*window()));
         EXPECT_THAT(desktop::netWmState(id),
             IsSupersetOf({ "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER" }))
             << "round " << round;
@@ -152,7 +92,7 @@ TEST_F(readerDesktop, TheIconAppearsAndItsTipAndClicksWork)
         EXPECT_EQ(tray.systemTrayIcon()->toolTip(), "Sprachausgabe");
     } else {
         ASSERT_NE(tray.standIn(), nullptr);
-        ASSERT_TRUE(onScreen(tray.standIn()));
+        ASSERT_TRUE(desktop::onScreen(*tray.standIn()));
         EXPECT_EQ(tray.standIn()->toolTip(), "Sprachausgabe");
     }
     QString item;
@@ -167,15 +107,16 @@ TEST_F(readerDesktop, TheIconAppearsAndItsTipAndClicksWork)
             ::testing::HasSubstr("Sprachausgabe"));
     } else {
         // In the host's window (or the stand-in) at the bottom right of the screen.
-        ASSERT_TRUE(iconPlaced());
+        ASSERT_TRUE(desktop::iconPlaced(tray));
         // The pointer resting on the icon is a message of its own: it writes the tip.
-        desktop::movePointer(iconOnScreen().center());
+        desktop::movePointer(desktop::iconOnScreen(tray).center());
         EXPECT_TRUE(QTest::qWaitFor([&] { return tray.tip() == "Sprachausgabe aktiv !"; }, 5000));
         desktop::movePointer({ 10, 10 });
     }
 
-    EXPECT_EQ(clickIcon(Qt::RightButton), nullptr) << "the reader's menu is on the left button";
-    QMenu* menu = clickIcon(Qt::LeftButton);
+    EXPECT_EQ(desktop::clickIcon(tray, Qt::RightButton), nullptr)
+        << "the reader's menu is on the left button";
+    QMenu* menu = desktop::clickIcon(tray, Qt::LeftButton);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->objectName(), "mnuPopUp");
     EXPECT_EQ(tray.tip(), "Sprachausgabe aktiv !");
@@ -197,8 +138,8 @@ TEST_F(readerDesktop, TheIconAppearsAndItsTipAndClicksWork)
     }
     // The menu opens again, once the host has taken the icon in anew.
     if (!desktop::runsWith("sni-tray"))
-        ASSERT_TRUE(iconPlaced());
-    EXPECT_NE(clickIcon(Qt::LeftButton), nullptr);
+        ASSERT_TRUE(desktop::iconPlaced(tray));
+    EXPECT_NE(desktop::clickIcon(tray, Qt::LeftButton), nullptr);
 }
 
 TEST_F(readerDesktop, EachCopiedTextIsReadOnceWhateverKeepsTheClipboard)
