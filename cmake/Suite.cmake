@@ -28,13 +28,19 @@ function(suite_use_pch target header)
   target_precompile_headers(${target} PRIVATE ${header})
 endfunction()
 
-# suite_add_test(NAME SOURCES files... [GUI] [LINKS libs...] [SERVICES x11 audio])
+# suite_add_test(NAME SOURCES files... [GUI] [LINKS libs...] [SERVICES services...]
+#                [RUNS set...])
 #   GUI      - the shared main creates a QApplication (offscreen) instead of a QCoreApplication
-#   SERVICES - the test runs inside tests/with-services, which starts a private Xvfb and/or a
-#              PulseAudio null sink for this run only and stops them afterwards. Such tests run
-#              as one ctest entry; the others are discovered test by test.
+#   SERVICES - the test runs inside tests/with-services, which starts the named services for
+#              this run only and stops them afterwards: x11 (a private Xvfb), wm (openbox),
+#              tray (an XEmbed tray host), sni-tray (a StatusNotifier host), clipboard-manager
+#              (CopyQ), audio (a PulseAudio null sink). Such tests run as one ctest entry; the
+#              others are discovered test by test.
+#   RUNS     - the same executable once per set of services, each set written as services
+#              joined by "+" (x11+wm+tray); each run is the ctest entry NAME.with_SET, with
+#              the "+" as "_".
 function(suite_add_test name)
-  cmake_parse_arguments(T "GUI" "" "SOURCES;LINKS;SERVICES" ${ARGN})
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LINKS;SERVICES;RUNS" ${ARGN})
   if(NOT T_SOURCES)
     return()
   endif()
@@ -48,19 +54,30 @@ function(suite_add_test name)
   target_link_libraries(${name} PRIVATE suite_fakes ${T_LINKS} Qt6::Test GTest::gtest GTest::gmock)
   set(env "SPRACHAUSGABE_SYSTEM_DIR=${SUITE_DATA_DIR}" "SPRACHAUSGABE_AUDIO=null")
   if(T_SERVICES)
-    set(flags "")
-    foreach(s ${T_SERVICES})
-      list(APPEND flags "--${s}")
-    endforeach()
-    add_test(NAME ${name}
-             COMMAND ${PROJECT_SOURCE_DIR}/tests/with-services ${flags} -- $<TARGET_FILE:${name}>)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "SPRACHAUSGABE_SYSTEM_DIR=${SUITE_DATA_DIR}"
-                                            TIMEOUT 600)
-  else()
+    suite_add_service_run(${name} ${name} ${T_SERVICES})
+  endif()
+  foreach(run ${T_RUNS})
+    string(REPLACE "+" ";" run_services "${run}")
+    string(REPLACE "+" "_" run_label "${run}")
+    suite_add_service_run(${name} ${name}.with_${run_label} ${run_services})
+  endforeach()
+  if(NOT T_SERVICES AND NOT T_RUNS)
     # The executable's name leads each test's name, so `ctest -R core` picks a layer.
     gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60
                          PROPERTIES ENVIRONMENT "${env};QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
   endif()
+endfunction()
+
+# One ctest entry that runs the executable `target` inside tests/with-services.
+function(suite_add_service_run target test_name)
+  set(flags "")
+  foreach(s ${ARGN})
+    list(APPEND flags "--${s}")
+  endforeach()
+  add_test(NAME ${test_name}
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/with-services ${flags} -- $<TARGET_FILE:${target}>)
+  set_tests_properties(${test_name} PROPERTIES
+    ENVIRONMENT "SPRACHAUSGABE_SYSTEM_DIR=${SUITE_DATA_DIR}" TIMEOUT 600)
 endfunction()
 
 # suite_add_fuzz(NAME SOURCE file LINKS libs... CORPUS dir)

@@ -2,9 +2,9 @@
 #include "clock/frmUhr.h"
 
 #include "clock/ClockPhrases.h"
-#include "widgets/TaskList.h"
 #include "core/Clock.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/TaskList.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -47,6 +47,7 @@ void frmUhr::buildPopupMenu()
     connect(
         entry("mnuExit", QStringLiteral("Exit")), &QAction::triggered, this, [this] { close(); });
 
+    m_tray.setWatcher([this](int) { updateTrayTip(); });
     m_tray.setHandler(
         [this](int message, QPoint globalPos) { trayNotification(message, globalPos); });
 }
@@ -77,7 +78,6 @@ void frmUhr::updateTrayTip()
 
 void frmUhr::trayNotification(int message, QPoint globalPos)
 {
-    updateTrayTip();
     if (message == traymessage::LeftButtonUp)
         m_command1->click();
     else if (message == traymessage::RightButtonUp)

@@ -307,8 +307,9 @@ void Agent::Form_Unload()
     const bool farewell = m_farewell.value_or(0) == 1 && sayFarewell();
     if (m_edition.hasSettingsFile)
         Ini_Schreiben();
+    // However slowly the character speaks, the farewell is heard to its end.
     if (farewell)
-        verzögerung(m_services.clock);
+        verzögerung(m_services.clock, [this] { return !m_character || !m_character->isBusy(); });
     // The window was fixed in size; the animation must be free to shrink it.
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

@@ -125,10 +125,10 @@ private:
     bool m_charactersFound = false;
     bool m_unloading = false;
     bool m_watching = false; // a tick is running
-    // A text the watch has read that is still on the clipboard: it is not read again. One cut
-    // at the bound stays there on purpose; any other is taken off at the next tick.
-    std::optional<QString> m_readText;
-    bool m_keepReadText = false;
+    // The text the watch read aloud last, while the clipboard has shown nothing else since:
+    // it is not read again. Cleared once the clipboard holds anything else.
+    std::optional<QString> m_read;
+    bool m_readIsOnClipboard = false; // emptying the clipboard after reading it failed
     Tray m_tray;
 
     struct Reading {

@@ -28,6 +28,11 @@ void Agent::beginTrayMode()
 {
     m_tray.setIcon(windowIcon());
     m_tray.setTip(kTipAtStart);
+    // Every message of the icon, the pointer resting on it included, writes the tip.
+    m_tray.setWatcher([this](int) {
+        if (m_form.Timer1->isActive())
+            m_tray.setTip(kTipWhenUsed);
+    });
     m_tray.setHandler(
         [this](int message, QPoint globalPos) { trayNotification(message, globalPos); });
     m_form.Command10->click();
@@ -67,7 +72,6 @@ void Agent::trayNotification(int message, QPoint globalPos)
     // Only the hidden window in tray mode owns the icon's clicks.
     if (!m_form.Timer1->isActive())
         return;
-    m_tray.setTip(kTipWhenUsed);
     // The tray's busy guard holds while the menu is open: more clicks do nothing meanwhile.
     if (message == traymessage::LeftButtonUp)
         m_form.mnuPopUp->exec(globalPos);
@@ -81,11 +85,17 @@ void Agent::Timer1_Timer()
         return;
     m_watching = true;
     const std::optional<QString> copied = m_services.clipboard.text();
-    if (m_readText && copied != m_readText)
-        m_readText.reset();
-    if (m_readText) {
-        if (!m_keepReadText && m_services.clipboard.setText(QString()))
-            m_readText.reset();
+    // Once anything else was on the clipboard, the same words copied anew are a new text.
+    if (m_read && copied != m_read) {
+        m_read.reset();
+        m_readIsOnClipboard = false;
+    }
+    if (m_read) {
+        // The text read last is still there: the program that copied it refused to give the
+        // clipboard up, so emptying is tried again; or it was emptied and came back, which is
+        // a clipboard manager's doing, and the manager may keep it. Either way it was read.
+        if (m_readIsOnClipboard && m_services.clipboard.setText(QString()))
+            m_readIsOnClipboard = false;
     } else if (copied && !copied->isEmpty()) {
         const QString text = takeWatchedText(*copied);
         const bool cut = text.size() < copied->size();
@@ -101,9 +111,8 @@ void Agent::Timer1_Timer()
         // again; once it was spoken it goes, even when hiding fails, so it is never spoken
         // twice. A text cut at the bound stays whole on the clipboard, read once.
         if (untilFailure(m_character, sequence)) {
-            m_keepReadText = cut;
-            if (cut || !m_services.clipboard.setText(QString()))
-                m_readText = copied;
+            m_read = copied;
+            m_readIsOnClipboard = !cut && !m_services.clipboard.setText(QString());
         }
         // The character leaves again either way: one that cannot speak does not stand on the
         // desktop until the next tick.

@@ -33,6 +33,10 @@ public:
 };
 
 // A loaded character: what the programs address after GetCharacter.
-class Character : public CharacterStage, public CharacterVoice { };
+class Character : public CharacterStage, public CharacterVoice {
+public:
+    // True while a request runs or waits: what was asked for has not all been done yet.
+    virtual bool isBusy() const = 0;
+};
 
 } // namespace suite

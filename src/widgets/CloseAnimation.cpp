@@ -114,9 +114,8 @@ void CoolClose(QWidget& window)
     CloseAnimation(window).run();
 }
 
-void verzögerung(const Clock& clock)
+void verzögerung(const Clock& clock, const std::function<bool()>& finished)
 {
-    constexpr qint64 WaitSeconds = 6;
     constexpr int WakeEveryMs = 25;
     // Wakes the wait for events below at least this often, so the clock is read again even
     // when nothing else happens.
@@ -125,13 +124,13 @@ void verzögerung(const Clock& clock)
     if (haveEventLoop)
         wake.start(WakeEveryMs);
     const qint64 start = clock.monotonicMs();
-    for (;;) {
+    while (!finished()) {
         if (haveEventLoop)
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         else
             QThread::msleep(WakeEveryMs);
         const qint64 elapsedMs = clock.monotonicMs() - start;
-        if (elapsedMs / 1000 >= WaitSeconds)
+        if (elapsedMs / 1000 >= MaxFarewellWaitSeconds)
             return;
     }
 }

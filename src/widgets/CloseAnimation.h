@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace suite {
@@ -29,8 +31,10 @@ private:
 // The closing animation of the readers' windows.
 void CoolClose(QWidget& window);
 
-// Waits six seconds (whole seconds of a monotonic clock) while all events of the program keep
-// being handled, without keeping a processor busy.
-void verzögerung(const Clock& clock);
+// Waits until `finished` says so, but never longer than MaxFarewellWaitSeconds (whole seconds
+// of a monotonic clock), while all events of the program keep being handled, without keeping
+// a processor busy. The readers wait here for their character's farewell.
+constexpr int MaxFarewellWaitSeconds = 20;
+void verzögerung(const Clock& clock, const std::function<bool()>& finished);
 
 } // namespace suite

@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace suite {
 
@@ -29,6 +31,33 @@ public:
         QFileDialog::accept();
     }
 };
+
+// The patterns a filter text names in its last brackets, matched the way the programs'
+// filters mean them: "*.*" is every file, a name with a dot or without (Qt's wildcard would
+// ask for a dot).
+QStringList platformPatterns(const QString& filterText)
+{
+    static const QRegularExpression lastBrackets(QStringLiteral("\\(([^()]*)\\)\\s*$"));
+    static const QRegularExpression separators(QStringLiteral("[;\\s]+"));
+    const QRegularExpressionMatch match = lastBrackets.match(filterText);
+    QStringList patterns
+        = (match.hasMatch() ? match.captured(1) : filterText).split(separators, Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+    }
+    if (patterns.isEmpty())
+        patterns << QStringLiteral("*");
+    return patterns;
+}
+
+// The dialog shows each filter's text as the program wrote it and lists the files its
+// patterns match on this platform. Called after the dialog applied a filter itself.
+void matchLikeThePrograms(QFileDialog& dialog, const QString& filterText)
+{
+    if (auto* model = dialog.findChild<QFileSystemModel*>())
+        model->setNameFilters(platformPatterns(filterText));
+}
 
 QString defaultTitle(FileDialogKind kind)
 {
@@ -58,6 +87,10 @@ QString FileChooserDialog::chooseFile(const FileRequest& request)
     if (!request.filters.isEmpty()) {
         dialog.setNameFilters(request.filters);
         dialog.selectNameFilter(request.filters.first());
+        matchLikeThePrograms(dialog, request.filters.first());
+        // The user's choice of filter reaches this after the dialog's own handling of it.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog](const QString& filterText) { matchLikeThePrograms(dialog, filterText); });
     }
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.proposedName.isEmpty())

@@ -3,6 +3,7 @@
 #include "widgets/TrayStandIn.h"
 
 #include <QCursor>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -46,6 +47,43 @@ QIcon shownIcon(const QIcon& icon)
     painter.drawEllipse(disc.rect().adjusted(2, 2, -2, -2));
     return QIcon(disc);
 }
+
+int messageFor(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        return traymessage::LeftButtonUp;
+    case QSystemTrayIcon::Context:
+        return traymessage::RightButtonUp;
+    case QSystemTrayIcon::DoubleClick:
+        return traymessage::LeftButtonDoubleClick;
+    case QSystemTrayIcon::MiddleClick:
+        return traymessage::MiddleButtonUp;
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+    return traymessage::MouseMove;
+}
+
+// Turns the pointer's rest on an XEmbed tray icon (its tool tip event) into a message.
+class HoverWatch final : public QObject {
+public:
+    explicit HoverWatch(std::function<void()> rested)
+        : m_rested(std::move(rested))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ToolTip)
+            m_rested();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_rested;
+};
 
 } // namespace
 
@@ -114,6 +152,13 @@ void Tray::remove()
 
 void Tray::notify(int message, QPoint globalPos)
 {
+    if (m_watcher) {
+        const std::shared_ptr<bool> alive = m_alive;
+        const Watcher watcher = m_watcher;
+        watcher(message);
+        if (!*alive)
+            return;
+    }
     if (m_busy)
         return;
     if (message != traymessage::LeftButtonUp && message != traymessage::RightButtonUp)
@@ -144,11 +189,13 @@ void Tray::showInTray()
         QSystemTrayIcon* icon = m_trayIcon.get();
         QObject::connect(icon, &QSystemTrayIcon::activated, icon,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Trigger)
-                    notify(traymessage::LeftButtonUp, QCursor::pos());
-                else if (reason == QSystemTrayIcon::Context)
-                    notify(traymessage::RightButtonUp, QCursor::pos());
+                notify(messageFor(reason), QCursor::pos());
             });
+        // An XEmbed tray icon hands the pointer's rest on it (its tool tip event) to the
+        // QSystemTrayIcon; a StatusNotifier host shows the tip itself and tells nothing.
+        m_hoverWatch = std::make_unique<HoverWatch>(
+            [this] { notify(traymessage::MouseMove, QCursor::pos()); });
+        icon->installEventFilter(m_hoverWatch.get());
     }
     m_trayIcon->setIcon(shownIcon(m_icon));
     m_trayIcon->setToolTip(m_shownTip);

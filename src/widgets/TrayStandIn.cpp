@@ -27,6 +27,8 @@ TrayStandIn::TrayStandIn(Deliver deliver)
     setAttribute(Qt::WA_QuitOnClose, false);
     // Appearing must not take the keyboard from whatever the user is working in.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // The pointer resting on the icon is a message of its own.
+    setMouseTracking(true);
 }
 
 void TrayStandIn::setIcon(const QIcon& icon)
@@ -63,14 +65,30 @@ void TrayStandIn::paintEvent(QPaintEvent*)
     }
 }
 
+void TrayStandIn::mouseMoveEvent(QMouseEvent* event)
+{
+    m_deliver(traymessage::MouseMove, event->globalPosition().toPoint());
+}
+
 void TrayStandIn::mouseReleaseEvent(QMouseEvent* event)
 {
+    const QPoint at = event->globalPosition().toPoint();
     if (event->button() == Qt::LeftButton)
-        m_deliver(traymessage::LeftButtonUp, event->globalPosition().toPoint());
+        m_deliver(traymessage::LeftButtonUp, at);
     else if (event->button() == Qt::RightButton)
-        m_deliver(traymessage::RightButtonUp, event->globalPosition().toPoint());
+        m_deliver(traymessage::RightButtonUp, at);
+    else if (event->button() == Qt::MiddleButton)
+        m_deliver(traymessage::MiddleButtonUp, at);
     else
         QWidget::mouseReleaseEvent(event);
+}
+
+void TrayStandIn::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_deliver(traymessage::LeftButtonDoubleClick, event->globalPosition().toPoint());
+    else
+        QWidget::mouseDoubleClickEvent(event);
 }
 
 void TrayStandIn::keyPressEvent(QKeyEvent* event)

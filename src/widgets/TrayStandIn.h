@@ -9,7 +9,7 @@ namespace suite {
 
 // The notification-area icon on a desktop without a tray host: a small frameless window in
 // the bottom-right corner of the primary screen that turns its clicks (and their keyboard
-// equivalents) into the same two mouse messages a tray icon delivers.
+// equivalents) and the pointer resting on it into the mouse messages a tray icon delivers.
 class TrayStandIn final : public QWidget {
 public:
     using Deliver = std::function<void(int message, QPoint globalPos)>;
@@ -24,7 +24,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

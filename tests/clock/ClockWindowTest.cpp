@@ -283,6 +283,16 @@ TEST_F(ClockWindow, TheIconTipNamesTheArmedAlarmFromTheNextAddOn)
     EXPECT_EQ(window.tray().shownTip(), "Alarm aktiv! Alarm um: 14:30:00");
 }
 
+TEST_F(ClockWindow, ThePointerRestingOnTheIconWritesTheTipToo)
+{
+    armViaTheWindow("14:30:00");
+    click("Command8");
+    const QStringList before = spoken();
+    window.tray().notify(suite::traymessage::MouseMove, QPoint(1200, 1000));
+    EXPECT_EQ(window.tray().tip(), "Alarm aktiv! Alarm um: 14:30:00");
+    EXPECT_EQ(spoken(), before) << "resting is no click";
+}
+
 TEST_F(ClockWindow, TheAlarmFiringBringsTheHiddenWindowBackAndRemovesTheIcon)
 {
     armViaTheWindow("10:21:00");

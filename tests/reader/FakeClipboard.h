@@ -13,6 +13,8 @@ public:
     std::optional<QString> text() const override
     {
         ++m_reads;
+        if (m_putsBackLastText && m_text && m_text->isEmpty())
+            m_text = m_lastCopied;
         return m_text;
     }
     bool setText(const QString& text) override
@@ -25,21 +27,30 @@ public:
     }
 
     // Another program copies a text.
-    void copy(const QString& text) { m_text = text; }
+    void copy(const QString& text)
+    {
+        m_text = text;
+        m_lastCopied = text;
+    }
     // Another program copies a picture or files: the clipboard holds no text.
     void copyNoText() { m_text.reset(); }
 
     // The program that copied keeps the clipboard: writing into it fails (or works again).
     void setKeepsOwnText(bool keeps) { m_keepsOwnText = keeps; }
+    // A clipboard manager runs that puts the last copied text back a moment after the
+    // clipboard was emptied (by the next reading).
+    void setPutsBackLastText(bool putsBack) { m_putsBackLastText = putsBack; }
 
     const QStringList& written() const { return m_written; }
     int reads() const { return m_reads; }
 
 private:
-    std::optional<QString> m_text;
+    mutable std::optional<QString> m_text;
+    QString m_lastCopied;
     QStringList m_written;
     mutable int m_reads = 0;
     bool m_keepsOwnText = false;
+    bool m_putsBackLastText = false;
 };
 
 } // namespace suite::test

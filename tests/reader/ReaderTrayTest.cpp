@@ -192,12 +192,31 @@ TEST_F(readerTray, ATextThatCouldNotBeTakenOffTheClipboardIsReadOnlyOnce)
     EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo" }));
     EXPECT_EQ(copied.written(), QStringList({ "", "" })) << "emptying is tried again";
 
-    // Once the clipboard lets go, the same words copied anew are read again.
+    // Once the clipboard let go and was seen empty, the same words copied anew are read
+    // again. (Back right after the emptying, they would count as put back by a manager.)
     copied.setKeepsOwnText(false);
+    ASSERT_TRUE(tick());
     ASSERT_TRUE(tick());
     copied.copy("Hallo");
     ASSERT_TRUE(tick());
     EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo", "\\Spd=150\\Hallo" }));
+}
+
+TEST_F(readerTray, AClipboardManagerPuttingTheTextBackGetsEachCopiedTextReadOnce)
+{
+    startInTray();
+    copied.setPutsBackLastText(true);
+    copied.copy("Hallo");
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(tick());
+    copied.copy("Welt");
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(tick());
+    EXPECT_EQ(spoken(), QStringList({ "\\Spd=150\\Hallo", "\\Spd=150\\Welt" }));
+    // The text put back is left to the manager: emptying it again would only start a tug of
+    // war over the clipboard.
+    EXPECT_EQ(copied.written(), QStringList({ "", "" }));
+    EXPECT_EQ(copied.text(), QString("Welt"));
 }
 
 TEST_F(readerTray, AHugeTextIsReadUpToTheBoundThenTheUserHearsWhyAndTheClipboardKeepsItAll)

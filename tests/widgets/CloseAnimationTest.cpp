@@ -106,22 +106,36 @@ TEST(CoolClose, StopsWhenAnEventDestroysTheWindow)
     EXPECT_EQ(passes.horizontal, 0);
 }
 
-TEST(Verzoegerung, ReturnsOnceSixWholeSecondsHavePassed)
+TEST(Verzoegerung, WaitsUntilTheFarewellIsDoneHoweverLongItTakes)
+{
+    FakeClock clock;
+    clock.setStepPerReadingMs(500);
+    const QDateTime start = clock.now();
+    const auto elapsedMs = [&] { return start.msecsTo(clock.now()); };
+    // A slow farewell of eleven seconds: a fixed six-second wait would cut it off.
+    verzögerung(clock, [&] { return elapsedMs() >= 11000; });
+    EXPECT_GE(elapsedMs(), 11000);
+    EXPECT_LE(elapsedMs(), 11500);
+
+    // A farewell already over costs no wait at all.
+    const qint64 before = elapsedMs();
+    verzögerung(clock, [] { return true; });
+    EXPECT_LE(elapsedMs() - before, 500);
+}
+
+TEST(Verzoegerung, NeverWaitsLongerThanTwentySeconds)
 {
     FakeClock clock;
     clock.setStepPerReadingMs(1000);
-    verzögerung(clock);
-    // Read at 0 (start), then 1000 ... 6000: seven readings.
-    EXPECT_EQ(clock.monotonicMs(), 7000);
-}
+    verzögerung(clock, [] { return false; });
+    // Read at 0 (start), then 1000 ... 20000: twenty-one readings.
+    EXPECT_EQ(clock.monotonicMs(), 21000);
 
-TEST(Verzoegerung, NeverReturnsBeforeSixSeconds)
-{
-    FakeClock clock;
-    // 5999 ms are five whole seconds: one more pass is needed.
-    clock.setStepPerReadingMs(5999);
-    verzögerung(clock);
-    EXPECT_EQ(clock.monotonicMs(), 3 * 5999);
+    // 19999 ms are nineteen whole seconds: one more pass is needed.
+    FakeClock slow;
+    slow.setStepPerReadingMs(19999);
+    verzögerung(slow, [] { return false; });
+    EXPECT_EQ(slow.monotonicMs(), 3 * 19999);
 }
 
 TEST(Verzoegerung, EventsKeepBeingHandledWhileWaiting)
@@ -134,7 +148,7 @@ TEST(Verzoegerung, EventsKeepBeingHandledWhileWaiting)
     QTimer repeating;
     QObject::connect(&repeating, &QTimer::timeout, [&] { ++ticks; });
     repeating.start(0);
-    verzögerung(clock);
+    verzögerung(clock, [] { return false; });
     EXPECT_EQ(singleShots, 1);
     EXPECT_GE(ticks, 10);
 }
@@ -142,9 +156,10 @@ TEST(Verzoegerung, EventsKeepBeingHandledWhileWaiting)
 TEST(Verzoegerung, MeasuresOnTheMonotonicClockAcrossMidnight)
 {
     FakeClock clock(QDateTime(QDate(2026, 1, 5), QTime(23, 59, 58)));
-    clock.setStepPerReadingMs(1500);
-    verzögerung(clock);
-    // Readings at 0, 1.5, 3, 4.5 and 6 s; the wall clock has long passed midnight.
-    EXPECT_EQ(clock.now().time(), QTime(0, 0, 5, 500));
-    EXPECT_EQ(clock.monotonicMs(), 5 * 1500);
+    clock.setStepPerReadingMs(5000);
+    verzögerung(clock, [] { return false; });
+    // Readings at 0, 5, 10, 15 and 20 s (each moves the clock on); the wall clock has long
+    // passed midnight.
+    EXPECT_EQ(clock.now().time(), QTime(0, 0, 23));
+    EXPECT_EQ(clock.monotonicMs(), 5 * 5000);
 }

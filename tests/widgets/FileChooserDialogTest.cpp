@@ -4,16 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
+#include <utility>
+#include <vector>
 
 using namespace suite;
 
@@ -164,4 +170,61 @@ TEST_F(FileChooserDialogTest, SavingIntoAMissingFolderIsRefusedWithAMessage)
     EXPECT_EQ(dialoge.ShowSaveDialog(&owner, {}, folder, {}, {}, {}), QString());
     EXPECT_TRUE(keptOpen);
     EXPECT_TRUE(message.contains(QStringLiteral("fehlt"))) << message.toStdString();
+}
+
+// The names the dialog's file list shows once the folder has been read.
+static QStringList listedNames(QFileDialog* dialog, const QStringList& awaited)
+{
+    auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+    if (!list)
+        return {};
+    QStringList names;
+    QTest::qWaitFor([&] {
+        names.clear();
+        const QModelIndex root = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(root); ++row)
+            names << list->model()->index(row, 0, root).data().toString();
+        return std::all_of(awaited.begin(), awaited.end(),
+            [&](const QString& name) { return names.contains(name); });
+    });
+    names.sort();
+    return names;
+}
+
+TEST_F(FileChooserDialogTest, AllFilesListsEveryFileAndKeepsItsOwnText)
+{
+    for (const char* name : { "README", "Brief.rtf", "seite.html" })
+        QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    const QStringList everyFile { "Brief.rtf", "README", "seite.html", "vorhanden.txt" };
+    // The reader's and the browser's open dialogs, with their own filter texts.
+    const std::vector<std::pair<QString, QStringList>> callers {
+        { "TXT oder RTF Dateien (*.txt;*.rtf)|*.txt;*.rtf| Alle Dateien (*.*)|*.*",
+            { "Brief.rtf", "vorhanden.txt" } },
+        { "HTML (*.htm;*.html;*.vbd)|*.htm;*.html;*.vbd| Alle Dateien (*.*)|*.*",
+            { "seite.html" } },
+    };
+    for (const auto& [filter, firstFilterFiles] : callers) {
+        QString folder = folderPath();
+        QStringList firstListed;
+        QStringList allListed;
+        QString shownFilter;
+        whenModal<QFileDialog>([&](QFileDialog* dialog) {
+            firstListed = listedNames(dialog, firstFilterFiles);
+            // The user picks the second filter from the list with the keyboard.
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            types->setFocus();
+            QTest::keyClick(types, Qt::Key_Down);
+            shownFilter = types->currentText();
+            allListed = listedNames(dialog, everyFile);
+            dialog->selectFile(QStringLiteral("README"));
+            pressAccept(dialog);
+        });
+        const QString name = dialoge.ShowOpenDialog(
+            &owner, QStringLiteral("Öffnen"), folder, {}, filter, QStringLiteral("*.*"));
+        EXPECT_EQ(firstListed, firstFilterFiles) << filter.toStdString();
+        EXPECT_EQ(shownFilter, QStringLiteral("Alle Dateien (*.*)"));
+        EXPECT_EQ(allListed, everyFile) << filter.toStdString();
+        EXPECT_EQ(name, QStringLiteral("README"));
+    }
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPixmap>
 #include <QScreen>
@@ -36,10 +37,12 @@ protected:
         picture.fill(Qt::darkGreen);
         tray->setIcon(QIcon(picture));
         tray->setHandler([this](int message, QPoint pos) { clicks.push_back({ message, pos }); });
+        tray->setWatcher([this](int message) { messages.push_back(message); });
         return tray;
     }
 
     std::vector<Click> clicks;
+    std::vector<int> messages; // everything the watcher saw
 };
 
 QString text(int length)
@@ -153,6 +156,10 @@ TEST_F(TrayTest, StandInTurnsButtonReleasesIntoMouseMessages)
     EXPECT_EQ(clicks[0].message, 514);
     EXPECT_EQ(clicks[0].pos, standIn->mapToGlobal(QPoint(10, 12)));
     EXPECT_EQ(clicks[1].message, 517);
+    // A double click and the pointer resting on the icon are messages too, for the watcher.
+    QTest::mouseDClick(standIn, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(standIn, QPoint(20, 20));
+    EXPECT_EQ(messages, (std::vector<int> { 514, 517, 520, 515, 512 }));
 }
 
 TEST_F(TrayTest, StandInIsReachableByKeyboard)
@@ -195,23 +202,31 @@ TEST_F(TrayTest, TrayIconActivationsBecomeMouseMessages)
     emit icon->activated(QSystemTrayIcon::Trigger);
     emit icon->activated(QSystemTrayIcon::Context);
     emit icon->activated(QSystemTrayIcon::MiddleClick);
+    emit icon->activated(QSystemTrayIcon::DoubleClick);
+    // An XEmbed tray icon hands the pointer's rest on it over as a tool tip event.
+    QHelpEvent rest(QEvent::ToolTip, QPoint(2, 2), QPoint(1200, 1000));
+    QCoreApplication::sendEvent(icon, &rest);
     ASSERT_EQ(clicks.size(), 2u);
     EXPECT_EQ(clicks[0].message, 514);
     EXPECT_EQ(clicks[1].message, 517);
+    EXPECT_EQ(messages, (std::vector<int> { 514, 517, 520, 515, 512 }));
 }
 
-TEST_F(TrayTest, OnlyTheTwoButtonReleasesReachTheWindow)
+TEST_F(TrayTest, EveryMessageReachesTheWatcherAndOnlyTheTwoButtonReleasesTheHandler)
 {
     auto tray = makeTray(false);
     for (int message : { 512, 513, 515, 516, 518, 0 })
         tray->notify(message, {});
     EXPECT_TRUE(clicks.empty());
+    EXPECT_EQ(messages, (std::vector<int> { 512, 513, 515, 516, 518, 0 }));
 }
 
 TEST(TrayGuard, MenuOpenedByALeftClickOpensOnceHoweverManyMessagesFollow)
 {
     Tray tray([] { return false; });
     int menusOpened = 0;
+    int watched = 0;
+    tray.setWatcher([&](int) { ++watched; });
     tray.setHandler([&](int message, QPoint pos) {
         if (message != 514)
             return;
@@ -230,6 +245,7 @@ TEST(TrayGuard, MenuOpenedByALeftClickOpensOnceHoweverManyMessagesFollow)
     tray.add();
     tray.notify(514, QPoint(100, 100));
     EXPECT_EQ(menusOpened, 1);
+    EXPECT_EQ(watched, 4) << "the watcher sees the messages sent while the menu is open";
     // Once the menu is closed, the next click opens it again.
     tray.notify(514, QPoint(100, 100));
     EXPECT_EQ(menusOpened, 2);

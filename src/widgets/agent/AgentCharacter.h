@@ -41,8 +41,7 @@ public:
     void load(const CharacterData& data);
     void unload();
     bool isLoaded() const { return m_window != nullptr; }
-    // True while a request runs or waits.
-    bool isBusy() const { return m_running || !m_queue.isEmpty(); }
+    bool isBusy() const override { return m_running || !m_queue.isEmpty(); }
 
     CharacterWindow* window() const { return m_window.get(); }
     WordBalloon* balloon() const { return m_balloon.get(); }

@@ -84,6 +84,10 @@ TEST(AgentX11Test, CharacterIsAFramelessTopWindowThatComesAndGoes)
     // While it speaks, the balloon is up and follows the words.
     ASSERT_TRUE(QTest::qWaitFor([&] { return balloon->isVisible(); }, 20000));
     EXPECT_TRUE(mappedOnServer(balloon->winId()));
+    // Where the X server shows it, a window manager running or not.
+    const QString info = xTool("xwininfo", id);
+    EXPECT_THAT(info.toStdString(), HasSubstr("Absolute upper-left X:  300"));
+    EXPECT_THAT(info.toStdString(), HasSubstr("Absolute upper-left Y:  300"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.isEmpty(); }, 60000));
     EXPECT_TRUE(marked.contains("Tag")) << marked.join(',').toStdString();
     EXPECT_TRUE(mouths.contains("mouth-open") || mouths.contains("mouth-half"));
