@@ -134,12 +134,28 @@ void SoundEffectChimePlayer::play(int soundId)
                                      .arg(duration)
                                      .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
     if (m_output == Output::Device) {
-        if (QSoundEffect* sound = effect(soundId)) {
+        QSoundEffect* sound = effect(soundId);
+        if (sound && waitUntilLoaded(*sound)) {
             sound->play();
             emit started(soundId);
+        } else {
+            qCWarning(lcChime).noquote()
+                << QStringLiteral("Glockenschlag %1 nicht abspielbar").arg(soundId);
         }
     }
     waitMs(duration);
+}
+
+bool SoundEffectChimePlayer::waitUntilLoaded(QSoundEffect& sound)
+{
+    // Loaded while the program starts; only a chime asked for at once may still be decoding.
+    if (sound.status() == QSoundEffect::Loading && QCoreApplication::instance()) {
+        QEventLoop loop;
+        connect(&sound, &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
+        QTimer::singleShot(std::chrono::milliseconds(1000), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return sound.status() == QSoundEffect::Ready;
 }
 
 void SoundEffectChimePlayer::waitMs(qint64 ms)

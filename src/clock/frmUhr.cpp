@@ -208,7 +208,6 @@ void frmUhr::buildAlarmFrames()
     m_text5 = new QLineEdit(m_frame3);
     m_text5->setObjectName(QStringLiteral("Text5"));
     m_text5->setAccessibleName(QStringLiteral("Alarmzeit"));
-    m_text5->setMaxLength(8);
     m_text5->setTextMargins(0, 0, 0, 0);
     place(m_text5, { 600, 360, 975, 405 });
     // 12 pt bold where the time fits the box; a face wider than the one the box was made
@@ -220,8 +219,19 @@ void frmUhr::buildAlarmFrames()
         boxFont.setPointSize(boxFont.pointSize() - 1);
     m_text5->setFont(boxFont);
     m_text5->installEventFilter(this);
-    connect(m_text5, &QLineEdit::textEdited, this,
-        [this](const QString& text) { m_engine.Text5_Change(text); });
+    // Every change counts, whatever made it: typing, a paste with the middle button, an input
+    // method, a screen reader. The box keeps only what an alarm time may hold.
+    connect(m_text5, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString kept = ClockEngine::Text5_Filter(text);
+        if (kept != text) {
+            const int cursor = static_cast<int>(
+                ClockEngine::Text5_Filter(text.left(m_text5->cursorPosition())).size());
+            m_text5->setText(kept); // comes back here once, with nothing left to drop
+            m_text5->setCursorPosition(cursor);
+            return;
+        }
+        m_engine.Text5_Change(text);
+    });
 
     const std::array<std::tuple<const char*, const char*, const char*, int>, 3> minuteButtons = { {
         { "Command2", "+1", "plus 1 Minute", 120 },
@@ -377,15 +387,6 @@ bool frmUhr::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_text5) {
         switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-            if (!shortcut && text.size() == 1 && text.at(0).isPrint()
-                && !ClockEngine::Text5_KeyPress(text.at(0)))
-                return true; // dropped
-            break;
-        }
         case QEvent::MouseButtonRelease:
             m_engine.Text5_Click();
             break;
