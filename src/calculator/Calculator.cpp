@@ -3,12 +3,14 @@
 #include "core/Twips.h"
 #include "widgets/MessageBoxes.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
+#include <algorithm>
 #include <array>
 
 namespace suite::calc {
@@ -18,27 +20,31 @@ namespace {
 constexpr int kClientWidth = 7665;
 constexpr int kClientHeight = 6930;
 constexpr int kStartTop = 800;
+constexpr int kReadoutPoints = 36;
+constexpr int kSmallestPoints = 6;
 constexpr int kKey = 975;
-constexpr std::array<int, 6> kColumns = {0, 1080, 2160, 3240, 4920, 6000};
-constexpr std::array<int, 5> kRows = {0, 1080, 2160, 3240, 4320};
+constexpr std::array<int, 6> kColumns = { 0, 1080, 2160, 3240, 4920, 6000 };
+constexpr std::array<int, 5> kRows = { 0, 1080, 2160, 3240, 4320 };
 
 // What a screen reader says beside the caption: the keys' captions are symbols.
 QString describe(const QString& caption)
 {
-    static const QHash<QString, QString> words = {
-        {"/", "durch"}, {"+", "plus"}, {"X", "mal"}, {"-", "minus"}, {"=", "Ist gleich"},
-        {",", "Komma"}, {"%", "Prozent"}, {"C", "Löscht die aktuelle Berechnung"},
-        {"CE", "Löscht die angezeigte Zahl"}, {"sqr", "Wurzel"}, {"MR", "Speicher lesen"},
-        {"M+", "Zum Speicher addieren"}, {"M-", "Vom Speicher subtrahieren"},
-        {"MC", "Speicher löschen"}, {"+/-", "Vorzeichen Wechsel"}};
+    static const QHash<QString, QString> words = { { "/", "durch" }, { "+", "plus" },
+        { "X", "mal" }, { "-", "minus" }, { "=", "Ist gleich" }, { ",", "Komma" },
+        { "%", "Prozent" }, { "C", "Löscht die aktuelle Berechnung" },
+        { "CE", "Löscht die angezeigte Zahl" }, { "sqr", "Wurzel" }, { "MR", "Speicher lesen" },
+        { "M+", "Zum Speicher addieren" }, { "M-", "Vom Speicher subtrahieren" },
+        { "MC", "Speicher löschen" }, { "+/-", "Vorzeichen Wechsel" } };
     return words.value(caption);
 }
 
 } // namespace
 
-Calculator::Calculator(Synthesizer& synthesizer, QWidget* mouth, MessageBoxes& messageBoxes,
-                       QWidget* parent)
-    : QWidget(parent), m_engine(synthesizer, *this), m_messageBoxes(messageBoxes)
+Calculator::Calculator(
+    Synthesizer& synthesizer, QWidget* mouth, MessageBoxes& messageBoxes, QWidget* parent)
+    : QWidget(parent)
+    , m_engine(synthesizer, *this)
+    , m_messageBoxes(messageBoxes)
 {
     setObjectName(QStringLiteral("Calculator"));
     setWindowTitle(QStringLiteral("Sprechender Rechner"));
@@ -56,6 +62,16 @@ int Calculator::px(int twips) const
     return twips::toPixels(twips, screen ? screen->logicalDotsPerInchX() : 96.0);
 }
 
+QFont Calculator::displayFont(int pointSize)
+{
+    // Liberation Sans has Arial's widths, so the display looks as it was drawn.
+    QFont font;
+    font.setFamilies({ QStringLiteral("Arial"), QStringLiteral("Liberation Sans") });
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(pointSize);
+    return font;
+}
+
 void Calculator::buildDisplay()
 {
     const QString colours = QStringLiteral("background-color: rgb(64,64,64); color: rgb(0,255,0);");
@@ -64,7 +80,18 @@ void Calculator::buildDisplay()
     m_memoryMark->setAccessibleName(QStringLiteral("Speicher"));
     m_memoryMark->setGeometry(px(360), px(240), px(6975), px(930));
     m_memoryMark->setStyleSheet(colours);
-    m_memoryMark->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The display lies on the mark and leaves only a strip at its right free: the "M"
+    // stands there, as large as the strip allows.
+    const int strip = m_memoryMark->width() - (px(405 + 6690) - px(360));
+    m_memoryMark->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont markFont = displayFont(36);
+    markFont.setBold(true);
+    while (markFont.pointSize() > kSmallestPoints
+        && QFontMetrics(markFont).horizontalAdvance(QLatin1Char('M')) > strip - 2)
+        markFont.setPointSize(markFont.pointSize() - 1);
+    m_memoryMark->setFont(markFont);
+    m_memoryMark->setContentsMargins(0, 0,
+        std::max(0, (strip - QFontMetrics(markFont).horizontalAdvance(QLatin1Char('M'))) / 2), 0);
 
     m_readout = new QLabel(this);
     m_readout->setObjectName(QStringLiteral("Readout"));
@@ -72,21 +99,32 @@ void Calculator::buildDisplay()
     m_readout->setGeometry(px(405), px(330), px(6690), px(780));
     m_readout->setStyleSheet(colours);
     m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(36);
-    m_readout->setFont(font);
-    m_memoryMark->setFont(font);
+    m_readout->setContentsMargins(px(60), 0, px(60), 0);
+    m_readout->setFont(displayFont(kReadoutPoints));
 }
 
-QPushButton* Calculator::addKey(QWidget* pad, const QString& name, const QString& caption,
-                                int col, int row, int pointSize)
+void Calculator::showReadout(const QString& text)
+{
+    // The whole number always shows: a text too wide for 36 pt steps down until it fits.
+    // Only typed digits beyond what the smallest size holds lose their front to an ellipsis.
+    const int room = m_readout->contentsRect().width();
+    QFont font = displayFont(kReadoutPoints);
+    while (font.pointSize() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSize(font.pointSize() - 1);
+    if (m_readout->font() != font)
+        m_readout->setFont(font);
+    m_readout->setText(QFontMetrics(font).elidedText(text, Qt::ElideLeft, room));
+}
+
+QPushButton* Calculator::addKey(
+    QWidget* pad, const QString& name, const QString& caption, int col, int row, int pointSize)
 {
     auto* key = new QPushButton(caption, pad);
     key->setObjectName(name);
     key->setAccessibleName(caption);
     key->setAccessibleDescription(describe(caption));
     key->setGeometry(px(kColumns.at(static_cast<size_t>(col))),
-                     px(kRows.at(static_cast<size_t>(row))), px(kKey), px(kKey));
+        px(kRows.at(static_cast<size_t>(row))), px(kKey), px(kKey));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(pointSize);
     key->setFont(font);
@@ -110,22 +148,23 @@ void Calculator::buildKeypad(QWidget* mouth)
     for (int digit = 0; digit <= 9; ++digit) {
         const int col = digit == 0 ? 2 : 1 + (digit - 1) % 3;
         const int row = digit == 0 ? 3 : 2 - (digit - 1) / 3;
-        auto* key = addKey(pad, QStringLiteral("Number%1").arg(digit), QString::number(digit),
-                           col, row, 24);
+        auto* key = addKey(
+            pad, QStringLiteral("Number%1").arg(digit), QString::number(digit), col, row, 24);
         connect(key, &QPushButton::clicked, this, [this, digit] {
             m_engine.Number_Click(digit);
             refresh();
         });
     }
     // Operator(0..4): "/", "+", "X", "-", "="
-    const std::array<std::pair<int, int>, 4> operatorCells = {{{5, 2}, {4, 1}, {4, 2}, {5, 1}}};
+    const std::array<std::pair<int, int>, 4> operatorCells
+        = { { { 5, 2 }, { 4, 1 }, { 4, 2 }, { 5, 1 } } };
     for (int index = 0; index <= 4; ++index) {
-        auto* key = index < 4 ? addKey(pad, QStringLiteral("Operator%1").arg(index),
-                                       CalculatorEngine::operatorCaption(index),
-                                       operatorCells[static_cast<size_t>(index)].first,
-                                       operatorCells[static_cast<size_t>(index)].second, 24)
-                              : addKey(pad, QStringLiteral("Operator4"), QStringLiteral("="), 4,
-                                       4, 24);
+        auto* key = index < 4
+            ? addKey(pad, QStringLiteral("Operator%1").arg(index),
+                CalculatorEngine::operatorCaption(index),
+                operatorCells[static_cast<size_t>(index)].first,
+                operatorCells[static_cast<size_t>(index)].second, 24)
+            : addKey(pad, QStringLiteral("Operator4"), QStringLiteral("="), 4, 4, 24);
         if (index == 4)
             key->resize(px(2055), px(kKey));
         connect(key, &QPushButton::clicked, this, [this, index] {
@@ -141,7 +180,8 @@ void Calculator::buildKeypad(QWidget* mouth)
     bind(addKey(pad, "Percent", "%", 5, 3, 24), &CalculatorEngine::Percent_Click);
     bind(addKey(pad, "Cancel", "C", 4, 0, 24), &CalculatorEngine::Cancel_Click);
     bind(addKey(pad, "CancelEntry", "CE", 5, 0, 24), &CalculatorEngine::CancelEntry_Click);
-    auto* repeat = bind(addKey(pad, "Command1", "Repeat", 0, 4, 11), &CalculatorEngine::Command1_Click);
+    auto* repeat
+        = bind(addKey(pad, "Command1", "Repeat", 0, 4, 11), &CalculatorEngine::Command1_Click);
     repeat->setToolTip(QStringLiteral("Wiederholt die angezeigte Zahl"));
     bind(addKey(pad, "Command2", "sqr", 4, 3, 24), &CalculatorEngine::Command2_Click);
     bind(addKey(pad, "Command4", "MR", 0, 0, 18), &CalculatorEngine::Command4_Click);
@@ -154,10 +194,12 @@ void Calculator::buildKeypad(QWidget* mouth)
     auto* label = new QLabel(QStringLiteral("Sprachausgabe:"), pad);
     label->setObjectName(QStringLiteral("Label2"));
     label->setGeometry(px(2160), px(4320), px(2055), px(300));
-    m_speechSwitch = bind(addKey(pad, "Command3", "ein", 3, 4, 12), &CalculatorEngine::Command3_Click);
+    m_speechSwitch
+        = bind(addKey(pad, "Command3", "ein", 3, 4, 12), &CalculatorEngine::Command3_Click);
     m_speechSwitch->setGeometry(px(3240), px(4680), px(975), px(615));
     label->setBuddy(m_speechSwitch);
-    auto* mouthSwitch = bind(addKey(pad, "Command9", "e/a", 2, 4, 12), &CalculatorEngine::Command9_Click);
+    auto* mouthSwitch
+        = bind(addKey(pad, "Command9", "e/a", 2, 4, 12), &CalculatorEngine::Command9_Click);
     mouthSwitch->setGeometry(px(2160), px(4680), px(975), px(615));
     mouthSwitch->setToolTip(QStringLiteral("Umschaltung Mund anzeigen/ausblenden"));
 
@@ -179,7 +221,7 @@ void Calculator::bindKeyboard()
     };
     for (int digit = 0; digit <= 9; ++digit)
         shortcut(QKeySequence(QString::number(digit)),
-                 qPrintable(QStringLiteral("Number%1").arg(digit)));
+            qPrintable(QStringLiteral("Number%1").arg(digit)));
     shortcut(QKeySequence(QStringLiteral(",")), "Decimal");
     shortcut(QKeySequence(QStringLiteral(".")), "Decimal");
     shortcut(QKeySequence(QStringLiteral("/")), "Operator0");
@@ -197,10 +239,11 @@ void Calculator::bindKeyboard()
 
 void Calculator::refresh()
 {
-    m_readout->setText(m_engine.display());
+    showReadout(m_engine.display());
     m_memoryMark->setText(m_engine.memoryMark());
     m_speechSwitch->setText(m_engine.speechSwitchCaption());
-    m_speechSwitch->setAccessibleName(QStringLiteral("Sprachausgabe ") + m_engine.speechSwitchCaption());
+    m_speechSwitch->setAccessibleName(
+        QStringLiteral("Sprachausgabe ") + m_engine.speechSwitchCaption());
 }
 
 void Calculator::showEvent(QShowEvent* event)
@@ -223,9 +266,9 @@ void Calculator::placeAtStartPosition()
 
 void Calculator::showMessage(const QString& text, const QString& title, Icon icon)
 {
-    const auto boxIcon = icon == Icon::Warning    ? MessageBoxes::Icon::Warning
-                         : icon == Icon::Critical ? MessageBoxes::Icon::Critical
-                                                  : MessageBoxes::Icon::None;
+    const auto boxIcon = icon == Icon::Warning ? MessageBoxes::Icon::Warning
+        : icon == Icon::Critical               ? MessageBoxes::Icon::Critical
+                                               : MessageBoxes::Icon::None;
     m_messageBoxes.show(this, text, title, boxIcon, MessageBoxes::Buttons::Ok);
 }
 

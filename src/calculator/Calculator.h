@@ -10,7 +10,7 @@ class QPushButton;
 namespace suite {
 class MessageBoxes;
 class Synthesizer;
-}
+} // namespace suite
 
 namespace suite::calc {
 
@@ -22,7 +22,7 @@ class Calculator final : public QWidget, private CalculatorWindowPort {
 public:
     // mouth: the synthesizer's picture, placed in its cell of the keypad (may be null).
     Calculator(Synthesizer& synthesizer, QWidget* mouth, MessageBoxes& messageBoxes,
-               QWidget* parent = nullptr);
+        QWidget* parent = nullptr);
 
     CalculatorEngine& engine() { return m_engine; }
 
@@ -33,11 +33,14 @@ private:
     void placeAtStartPosition() override;
     void showMessage(const QString& text, const QString& title, Icon icon) override;
 
+    static QFont displayFont(int pointSize);
     void buildDisplay();
+    // Shows the display text in the largest size up to 36 pt in which it fits.
+    void showReadout(const QString& text);
     void buildKeypad(QWidget* mouth);
     void bindKeyboard();
-    QPushButton* addKey(QWidget* pad, const QString& name, const QString& caption, int col,
-                        int row, int pointSize);
+    QPushButton* addKey(
+        QWidget* pad, const QString& name, const QString& caption, int col, int row, int pointSize);
     void pressed(void (CalculatorEngine::*handler)());
     void refresh();
     int px(int twips) const;

@@ -16,15 +16,15 @@ const QString kTooLarge = QStringLiteral("Die Zahl ist zu groß für den Rechner
 } // namespace
 
 CalculatorEngine::CalculatorEngine(Synthesizer& synthesizer, CalculatorWindowPort& window)
-    : m_synthesizer(synthesizer), m_window(window)
+    : m_synthesizer(synthesizer)
+    , m_window(window)
 {
 }
 
 const QString& CalculatorEngine::operatorCaption(int index)
 {
-    static const std::array<QString, 5> captions = {
-        QStringLiteral("/"), QStringLiteral("+"), QStringLiteral("X"), QStringLiteral("-"),
-        QStringLiteral("=")};
+    static const std::array<QString, 5> captions = { QStringLiteral("/"), QStringLiteral("+"),
+        QStringLiteral("X"), QStringLiteral("-"), QStringLiteral("=") };
     return captions.at(static_cast<size_t>(index));
 }
 
@@ -69,6 +69,7 @@ void CalculatorEngine::Form_Load()
     m_inputKind = InputKind::None;
     m_pendingOp = QStringLiteral(" ");
     m_display = kZeroDisplay;
+    m_resultShown = false;
 }
 
 void CalculatorEngine::clearAll()
@@ -85,35 +86,42 @@ void CalculatorEngine::failNotFinite()
     m_operandCount = 0;
     m_inputKind = InputKind::None;
     m_pendingOp = QStringLiteral(" ");
-    m_recallPending = false;
+    m_resultShown = false;
     speakIfOn(kTooLarge);
     m_window.showMessage(kTooLarge, QString(), CalculatorWindowPort::Icon::Warning);
+}
+
+void CalculatorEngine::withdrawSign()
+{
+    if (m_inputKind != InputKind::Neg)
+        return;
+    // With a first operand the display held it (the Accumulator's copy) before the sign
+    // replaced it; without one the sign stood in front of the display.
+    m_display = m_operandCount == 1 ? textOf(m_accumulator) : m_display.mid(1);
+    m_inputKind = InputKind::Ops;
+}
+
+void CalculatorEngine::showResult(const QString& text)
+{
+    m_display = text;
+    m_inputKind = InputKind::Nums;
+    m_resultShown = true;
 }
 
 void CalculatorEngine::Number_Click(int digit)
 {
     const QString d = QString::number(digit);
-    if (m_recallPending) {
-        m_display.clear();
-        m_recallPending = false;
-    }
-    if (m_inputKind != InputKind::Nums) {
+    if (m_inputKind != InputKind::Nums || m_resultShown) {
         m_display = QStringLiteral(",");
         m_decimalEntered = false;
+        m_resultShown = false;
     }
     if (m_decimalEntered) {
         m_display += d;
     } else {
+        // A number being typed always holds its comma; the digit goes in front of it.
         const qsizetype comma = m_display.indexOf(QLatin1Char(','));
-        if (comma < 0) {
-            // A whole-number result stands in the display (after MR, M+, M- or %): the
-            // pending calculation is dropped and the digit starts a new number.
-            clearAll();
-            Form_Load();
-            Number_Click(digit);
-            return;
-        }
-        m_display = m_display.left(comma) + d + QLatin1Char(',');
+        m_display = (comma < 0 ? m_display : m_display.left(comma)) + d + QLatin1Char(',');
     }
     if (m_inputKind == InputKind::Neg)
         m_display.prepend(QLatin1Char('-'));
@@ -125,8 +133,9 @@ void CalculatorEngine::Decimal_Click()
 {
     if (m_inputKind == InputKind::Neg)
         m_display = QStringLiteral("-0,");
-    else if (m_inputKind != InputKind::Nums)
+    else if (m_inputKind != InputKind::Nums || m_resultShown)
         m_display = kZeroDisplay;
+    m_resultShown = false;
     m_decimalEntered = true;
     m_inputKind = InputKind::Nums;
     speakIfOn(QStringLiteral(" Komma "));
@@ -134,11 +143,17 @@ void CalculatorEngine::Decimal_Click()
 
 void CalculatorEngine::Operator_Click(int index)
 {
-    static const std::array<QString, 5> spoken = {
-        QStringLiteral(" durch "), QStringLiteral(" plus "), QStringLiteral(" mal "),
-        QStringLiteral(" minus "), QStringLiteral(" Ist gleich ")};
+    static const std::array<QString, 5> spoken
+        = { QStringLiteral(" durch "), QStringLiteral(" plus "), QStringLiteral(" mal "),
+              QStringLiteral(" minus "), QStringLiteral(" Ist gleich ") };
     const QString& c = operatorCaption(index);
     const QString minus = QStringLiteral("-");
+    if (m_inputKind == InputKind::Neg) {
+        if (c == minus) // the sign stays
+            return speakIfOn(spoken.at(static_cast<size_t>(index)));
+        withdrawSign(); // and the key acts as if the sign had not been typed
+    }
+    m_resultShown = false;
 
     m_savedReadout = m_display;
     if (m_inputKind == InputKind::Nums)
@@ -168,8 +183,7 @@ void CalculatorEngine::Operator_Click(int index)
         } else if (m_pendingOp == QStringLiteral("/")) {
             if (b == 0.0)
                 m_window.showMessage(QStringLiteral("Division durch Null ist nicht möglich"),
-                                     QStringLiteral("Rechner"),
-                                     CalculatorWindowPort::Icon::Warning);
+                    QStringLiteral("Rechner"), CalculatorWindowPort::Icon::Warning);
             else
                 m_accumulator = a / b;
         } else if (m_pendingOp == QStringLiteral("=")) {
@@ -197,13 +211,13 @@ void CalculatorEngine::Operator_Click(int index)
 
 void CalculatorEngine::Percent_Click()
 {
+    withdrawSign();
     const double percent = valueOf(m_accumulator) / 100.0 * displayValue(m_display);
     if (!std::isfinite(percent))
         return failNotFinite();
-    m_display = numberText(percent);
+    showResult(numberText(percent));
     m_pendingOp = QStringLiteral("%");
     m_operandCount = 0;
-    m_inputKind = InputKind::Nums;
     if (displayValue(m_display) == 0.0) {
         clearAll();
         Form_Load();
@@ -223,6 +237,7 @@ void CalculatorEngine::CancelEntry_Click()
     m_display = kZeroDisplay;
     m_decimalEntered = false;
     m_inputKind = InputKind::CE;
+    m_resultShown = false;
     speakIfOn(QStringLiteral(" Löscht die angezeigte Zahl "));
 }
 

@@ -68,6 +68,16 @@ private:
     void speakIfOn(const QString& text);
     void speak(const QString& text);
     void clearAll();
+    // A minus typed where an operand starts is only the sign of a number to come. A key
+    // that is not a digit or the comma takes it back: the display returns to what it held
+    // before, so it always shows a number and the first operand is never lost.
+    void withdrawSign();
+    // The display now shows a result that is not from "=" (square root, percent, memory):
+    // it takes part in the next operation like a typed number, and the next digit or comma
+    // starts a new number instead of extending it.
+    void showResult(const QString& text);
+    // M+ (sign 1) and M- (sign -1).
+    void addToMemory(double sign, const QString& spoken);
     // A value outside the range of a double: reset as by "C" without moving the window,
     // and tell the user (spoken too while speech is on).
     void failNotFinite();
@@ -85,7 +95,7 @@ private:
     QString m_pendingOp = QStringLiteral(" ");
     bool m_speechOn = true;
     double m_memory = 0.0;
-    bool m_recallPending = false;
+    bool m_resultShown = false;
 };
 
 } // namespace suite::calc

@@ -20,22 +20,23 @@ void CalculatorEngine::Command1_Click()
 
 void CalculatorEngine::Command2_Click()
 {
+    withdrawSign();
     const double x = displayValue(m_display);
     if (!std::isfinite(x))
         return failNotFinite();
     if (x >= 0.0) {
-        m_inputKind = InputKind::Ops;
         speakIfOn(QStringLiteral(" Wurzel aus ") + numberText(x));
-        m_display = numberText(std::sqrt(x));
+        showResult(numberText(std::sqrt(x)));
         speakIfOn(QStringLiteral(" Ist gleich ") + numberText(displayValue(m_display)));
         return;
     }
     speak(QStringLiteral("Die Wurzel aus einer Zahl kleiner Null kann nicht gezogen werden "));
-    m_window.showMessage(QStringLiteral("Error: Wurzel aus Zahl<0"), QString(),
-                         CalculatorWindowPort::Icon::None);
+    m_window.showMessage(
+        QStringLiteral("Error: Wurzel aus Zahl<0"), QString(), CalculatorWindowPort::Icon::None);
     m_display = QStringLiteral("0,");
     m_decimalEntered = false;
     m_inputKind = InputKind::CE;
+    m_resultShown = false;
 }
 
 void CalculatorEngine::Command3_Click()
@@ -45,11 +46,12 @@ void CalculatorEngine::Command3_Click()
 
 void CalculatorEngine::Command4_Click()
 {
-    m_inputKind = InputKind::Nums;
-    m_display = numberText(m_memory);
-    if (!m_display.contains(QLatin1Char(',')))
-        m_display += QLatin1Char(',');
-    m_recallPending = true;
+    // A whole number gets its comma ("12,"); exponent form ("1E+15") stays as it is, since
+    // a comma behind the exponent would not read back as the number.
+    QString text = numberText(m_memory);
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('E')))
+        text += QLatin1Char(',');
+    showResult(text);
     if (m_speechOn) {
         speak(QStringLiteral(" Speicher lesen "));
         Command1_Click();
@@ -58,26 +60,24 @@ void CalculatorEngine::Command4_Click()
 
 void CalculatorEngine::Command5_Click()
 {
-    m_inputKind = InputKind::Nums;
-    const double sum = m_memory + displayValue(m_display);
-    if (!std::isfinite(sum))
-        return failNotFinite();
-    m_memory = sum;
-    if (m_speechOn) {
-        speak(QStringLiteral(" Zum  Speicher addieren "));
-        Command1_Click();
-    }
+    addToMemory(1.0, QStringLiteral(" Zum  Speicher addieren "));
 }
 
 void CalculatorEngine::Command6_Click()
 {
-    m_inputKind = InputKind::Nums;
-    const double difference = m_memory - displayValue(m_display);
-    if (!std::isfinite(difference))
+    addToMemory(-1.0, QStringLiteral(" Vom Speicher subtrahieren "));
+}
+
+void CalculatorEngine::addToMemory(double sign, const QString& spoken)
+{
+    withdrawSign();
+    const double sum = m_memory + sign * displayValue(m_display);
+    if (!std::isfinite(sum))
         return failNotFinite();
-    m_memory = difference;
+    m_memory = sum;
+    showResult(m_display);
     if (m_speechOn) {
-        speak(QStringLiteral(" Vom Speicher subtrahieren "));
+        speak(spoken);
         Command1_Click();
     }
 }
@@ -90,11 +90,11 @@ void CalculatorEngine::Command7_Click()
 
 void CalculatorEngine::Command8_Click()
 {
-    if (m_display.startsWith(QLatin1Char('-'))) {
+    if (m_inputKind == InputKind::Neg)
+        withdrawSign();
+    else if (m_display.startsWith(QLatin1Char('-')))
         m_display.remove(0, 1);
-        if (m_display.isEmpty()) // the display held only the sign of a number to come
-            m_display = QStringLiteral("0,");
-    } else if (displayValue(m_display) != 0.0)
+    else if (displayValue(m_display) != 0.0)
         m_display.prepend(QLatin1Char('-'));
     speakIfOn(QStringLiteral(" Vorzeichen Wechsel "));
     Command1_Click();

@@ -37,7 +37,7 @@ void ClockEngine::selectInterval(int index)
 
 void ClockEngine::Text5_Change(const QString& text)
 {
-    m_face.text5 = text;
+    m_face.text5 = Text5_Filter(text);
 }
 
 void ClockEngine::Text1_Change(const QString& text)
@@ -51,9 +51,14 @@ void ClockEngine::Text5_Click()
     m_view.present();
 }
 
-bool ClockEngine::Text5_KeyPress(QChar typed)
+QString ClockEngine::Text5_Filter(const QString& text)
 {
-    return typed == QChar(8) || QStringLiteral("0123456789:").contains(typed);
+    QString kept;
+    for (const QChar c : text) {
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(':'))
+            kept += c;
+    }
+    return kept.left(8);
 }
 
 void ClockEngine::addMinutes(int minutes)
@@ -82,10 +87,13 @@ void ClockEngine::Command5_Click()
         m_face.label1Visible = true;
         m_alarmActive = 1;
         m_alarmTime = alarm;
-        // A time already past today means tomorrow: it waits until the clock has passed
-        // midnight, as after a fired alarm. (Firing at once would ring an alarm set at 23:50
-        // for 00:05 straight away.)
-        m_alarmFired = alarm < nowTime();
+        // A time already past today means tomorrow: ringing at once would ring an alarm set
+        // at 23:50 for 00:05 straight away.
+        const QDateTime now = nowDateTime();
+        const QDate day = alarm < now.time() ? now.date().addDays(1) : now.date();
+        m_alarmDue = QDateTime(day, alarm);
+        if (!m_alarmDue.isValid()) // a time the clocks skip that day: as long after midnight
+            m_alarmDue = day.startOfDay().addSecs(QTime(0, 0).secsTo(alarm));
         m_face.label7Visible = true;
         m_face.mnuAlarmVisible = true;
         m_face.widthTwips = NarrowWidth;

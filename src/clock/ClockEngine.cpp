@@ -37,11 +37,17 @@ const QString& ClockEngine::programTip()
     return tip;
 }
 
-QTime ClockEngine::nowTime() const
+QDateTime ClockEngine::nowDateTime() const
 {
     // Whole seconds: the clock shows, compares and speaks seconds, never their fractions.
-    const QTime time = m_clock.now().time();
-    return QTime(time.hour(), time.minute(), time.second());
+    const QDateTime now = m_clock.now();
+    const QTime time = now.time();
+    return QDateTime(now.date(), QTime(time.hour(), time.minute(), time.second()));
+}
+
+QTime ClockEngine::nowTime() const
+{
+    return nowDateTime().time();
 }
 
 QTime ClockEngine::effectiveAlarmTime() const
@@ -76,13 +82,14 @@ void ClockEngine::Timer1_Timer()
     if (m_busy > 0)
         return;
     const BusyScope busy(m_busy);
-    const QTime now = nowTime();
-    const QString time = phrases::timeText(now);
+    const QDateTime now = nowDateTime();
+    const QString time = phrases::timeText(now.time());
 
-    // An armed alarm counts down to its next coming (tomorrow for a time already past, which
-    // is when it fires); otherwise the label is hidden and shows the plain distance.
-    m_face.label7 = m_alarmActive == 1 ? phrases::countdownUntil(effectiveAlarmTime(), now)
-                                       : phrases::countdown(effectiveAlarmTime(), now);
+    // An armed alarm counts down to the moment it rings; otherwise the label is hidden and
+    // shows the plain distance.
+    m_face.label7 = m_alarmActive == 1
+        ? phrases::countdownSeconds(std::max<qint64>(0, now.secsTo(m_alarmDue)))
+        : phrases::countdown(effectiveAlarmTime(), now.time());
     setLabel4(time.mid(0, 2));
     setLabel5(time.mid(3, 2));
     m_face.label6 = time.mid(6, 2);
@@ -90,11 +97,11 @@ void ClockEngine::Timer1_Timer()
     if (!alarmOptionSelected() && m_alarmActive == 0)
         m_face.text5 = time;
 
-    if (alarmOptionSelected() && m_alarmActive == 1 && time != m_face.text5) {
-        if (now >= effectiveAlarmTime() && !m_alarmFired)
+    if (alarmOptionSelected() && m_alarmActive == 1) {
+        // A point in time, not a time of day: midnight and 23:59:59 ring like any other
+        // second, and a clock that was held up or asleep past the moment still rings, once.
+        if (now >= m_alarmDue)
             fireAlarm();
-        else if (now < effectiveAlarmTime())
-            m_alarmFired = false;
         if (m_view.isMinimized() && alarmOptionSelected())
             m_face.caption = QStringLiteral("Alarm: ") + phrases::timeText(effectiveAlarmTime());
         else
@@ -177,7 +184,6 @@ void ClockEngine::fireAlarm()
     Option1_Click(2);
     m_view.giveFocus(QStringLiteral("Option12"));
     m_alarmActive = 0;
-    m_alarmFired = true;
 }
 
 void ClockEngine::PlayChime(int soundId)

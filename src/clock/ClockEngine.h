@@ -2,6 +2,7 @@
 
 #include "clock/ClockView.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -41,7 +42,7 @@ struct ClockFace {
     QString caption = QStringLiteral("Die Tockwerk");
 };
 
-// The talking clock without its widgets: the 100 ms tick, the hour and interval
+// The talking clock without its widgets: the tick, the hour and interval
 // announcements, the alarm with its input, and the phrases spoken through the character.
 // The window forwards every event to the handler of the same name and shows face().
 //
@@ -55,7 +56,6 @@ public:
     static constexpr int AlarmOption = 4;
     static constexpr int NarrowWidth = 4480;
     static constexpr int WideWidth = 8865;
-    static constexpr int TickMs = 100;
 
     ClockEngine(const Clock& clock, AgentControl& agent, ChimePlayer& chimes, ClockView& view);
 
@@ -77,8 +77,9 @@ public:
     void Text5_Change(const QString& text);
     void Text1_Change(const QString& text);
     void Text5_Click();
-    // Whether a character typed into the alarm-time box may go in.
-    static bool Text5_KeyPress(QChar typed);
+    // What the alarm-time box may hold of a text, however it arrived (typed, pasted, from an
+    // input method or a screen reader): its digits and colons, at most eight characters.
+    static QString Text5_Filter(const QString& text);
     void Command2_Click() { addMinutes(1); }
     void Command3_Click() { addMinutes(5); }
     void Command4_Click() { addMinutes(15); }
@@ -92,7 +93,8 @@ public:
     const ClockFace& face() const { return m_face; }
     int AlarmActive() const { return m_alarmActive; }
     std::optional<QTime> AlarmTime() const { return m_alarmTime; }
-    bool AlarmFired() const { return m_alarmFired; }
+    // When the armed alarm rings: the next coming of its time of day after it was armed.
+    const QDateTime& alarmDue() const { return m_alarmDue; }
     int WindowLoading() const { return m_windowLoading; }
     bool alarmOptionSelected() const { return m_face.selectedOption == AlarmOption; }
     bool hasCharacter() const { return m_genie != nullptr; }
@@ -117,6 +119,7 @@ private:
     };
 
     QTime nowTime() const;
+    QDateTime nowDateTime() const;
     void selectInterval(int index);
     void addMinutes(int minutes);
     void setLabel4(const QString& caption);
@@ -140,7 +143,7 @@ private:
     ClockFace m_face;
     int m_alarmActive = 0;
     std::optional<QTime> m_alarmTime;
-    bool m_alarmFired = false;
+    QDateTime m_alarmDue;
     int m_windowLoading = 0;
     int m_busy = 0;
 };

@@ -95,11 +95,12 @@ QString countdown(const QTime& alarm, const QTime& now)
     return QStringLiteral("Countdown: ") + timeText(QTime(0, 0).addSecs(distance));
 }
 
-QString countdownUntil(const QTime& alarm, const QTime& now)
+QString countdownSeconds(qint64 seconds)
 {
-    constexpr int day = 24 * 60 * 60;
-    const int ahead = (now.secsTo(alarm) + day) % day;
-    return QStringLiteral("Countdown: ") + timeText(QTime(0, 0).addSecs(ahead));
+    const auto two
+        = [](qint64 n) { return QString::number(n).rightJustified(2, QLatin1Char('0')); };
+    return QStringLiteral("Countdown: ") + two(seconds / 3600) + QLatin1Char(':')
+        + two(seconds / 60 % 60) + QLatin1Char(':') + two(seconds % 60);
 }
 
 QTime parseAlarmTime(const QString& text)

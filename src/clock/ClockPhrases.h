@@ -30,9 +30,9 @@ QString infoText(int year);
 
 // "Countdown: 01:02:03": the distance between the two times of day, without sign.
 QString countdown(const QTime& alarm, const QTime& now);
-// "Countdown: 01:02:03": the time until the alarm next comes; a time of day already past
-// comes tomorrow.
-QString countdownUntil(const QTime& alarm, const QTime& now);
+// "Countdown: 01:02:03": so many seconds as hours, minutes and seconds (the hours may pass
+// 23 on a day that is longer by a change of the clocks).
+QString countdownSeconds(qint64 seconds);
 // Text5 as a time of day when it is exactly eight characters "hh:mm:ss" of a valid time;
 // otherwise an invalid QTime.
 QTime parseAlarmTime(const QString& text);

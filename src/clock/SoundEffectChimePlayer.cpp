@@ -134,12 +134,28 @@ void SoundEffectChimePlayer::play(int soundId)
                                      .arg(duration)
                                      .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
     if (m_output == Output::Device) {
-        if (QSoundEffect* sound = effect(soundId)) {
+        QSoundEffect* sound = effect(soundId);
+        if (sound && waitUntilLoaded(*sound)) {
             sound->play();
             emit started(soundId);
+        } else {
+            qCWarning(lcChime).noquote()
+                << QStringLiteral("Glockenschlag %1 nicht abspielbar").arg(soundId);
         }
     }
     waitMs(duration);
+}
+
+bool SoundEffectChimePlayer::waitUntilLoaded(QSoundEffect& sound)
+{
+    // Loaded while the program starts; only a chime asked for at once may still be decoding.
+    if (sound.status() == QSoundEffect::Loading && QCoreApplication::instance()) {
+        QEventLoop loop;
+        connect(&sound, &QSoundEffect::statusChanged, &loop, &QEventLoop::quit);
+        QTimer::singleShot(std::chrono::milliseconds(1000), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return sound.status() == QSoundEffect::Ready;
 }
 
 void SoundEffectChimePlayer::waitMs(qint64 ms)
@@ -153,7 +169,8 @@ void SoundEffectChimePlayer::waitMs(qint64 ms)
     // Timers and repaints go on (the sound itself is fed from this thread), but a click
     // waits until the chime is over, as it would with a sound that blocks.
     QEventLoop loop;
-    QTimer::singleShot(std::chrono::milliseconds(ms), &loop, &QEventLoop::quit);
+    // Precise: a coarse timer may end the wait up to 5 % before the sound has ended.
+    QTimer::singleShot(std::chrono::milliseconds(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -49,11 +49,14 @@ public:
     static std::optional<WaveFormat> readWaveFormat(const QByteArray& bytes);
 
 signals:
-    // The sound has been handed to the device (never in the silent case).
+    // The sound has been decoded and handed to the device (never in the silent case, nor
+    // when the sound could not be decoded).
     void started(int soundId);
 
 private:
     QSoundEffect* effect(int soundId);
+    // Whether the sound is decoded and can play, waiting a moment while it is decoding.
+    bool waitUntilLoaded(QSoundEffect& sound);
     void waitMs(qint64 ms);
 
     Output m_output;

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -84,7 +85,12 @@ frmUhr::frmUhr(const Clock& clock, AgentControl& agent, ChimePlayer& chimes,
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer, &QTimer::timeout, this, [this] { m_engine.Timer1_Timer(); });
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_engine.Timer1_Timer();
+        scheduleTick();
+    });
     present();
 }
 
@@ -106,7 +112,20 @@ void frmUhr::Form_Load()
     m_tray.setIcon(windowIcon());
     m_tray.setTip(ClockEngine::programTip());
     m_engine.Form_Load();
-    m_timer->start(ClockEngine::TickMs);
+    scheduleTick();
+}
+
+void frmUhr::scheduleTick()
+{
+    // Everything the tick shows, speaks and compares changes only with the whole second, so
+    // it comes just after each second begins: on time to the millisecond, and an idle clock
+    // wakes the machine once a second instead of ten times. (A tick that comes a little
+    // early finds the old second and is simply followed by the next.)
+    constexpr int LateMs = 5;
+    // Time zones differ from UTC by whole minutes: the milliseconds are the same, and
+    // reading them needs no local time.
+    const int msec = static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000);
+    m_timer->start(1000 - msec + LateMs);
 }
 
 void frmUhr::buildTimeFrame()
@@ -127,6 +146,8 @@ void frmUhr::buildTimeFrame()
         label->setAccessibleDescription(what);
         label->setFont(timesFont(36));
         label->setAlignment(Qt::AlignCenter);
+        // Opaque: the new second repaints only its label, not the frame and window behind.
+        label->setAutoFillBackground(true);
         place(label, { left, 240, 975, 975 });
         return label;
     };
@@ -208,7 +229,6 @@ void frmUhr::buildAlarmFrames()
     m_text5 = new QLineEdit(m_frame3);
     m_text5->setObjectName(QStringLiteral("Text5"));
     m_text5->setAccessibleName(QStringLiteral("Alarmzeit"));
-    m_text5->setMaxLength(8);
     m_text5->setTextMargins(0, 0, 0, 0);
     place(m_text5, { 600, 360, 975, 405 });
     // 12 pt bold where the time fits the box; a face wider than the one the box was made
@@ -220,8 +240,19 @@ void frmUhr::buildAlarmFrames()
         boxFont.setPointSize(boxFont.pointSize() - 1);
     m_text5->setFont(boxFont);
     m_text5->installEventFilter(this);
-    connect(m_text5, &QLineEdit::textEdited, this,
-        [this](const QString& text) { m_engine.Text5_Change(text); });
+    // Every change counts, whatever made it: typing, a paste with the middle button, an input
+    // method, a screen reader. The box keeps only what an alarm time may hold.
+    connect(m_text5, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const QString kept = ClockEngine::Text5_Filter(text);
+        if (kept != text) {
+            const int cursor = static_cast<int>(
+                ClockEngine::Text5_Filter(text.left(m_text5->cursorPosition())).size());
+            m_text5->setText(kept); // comes back here once, with nothing left to drop
+            m_text5->setCursorPosition(cursor);
+            return;
+        }
+        m_engine.Text5_Change(text);
+    });
 
     const std::array<std::tuple<const char*, const char*, const char*, int>, 3> minuteButtons = { {
         { "Command2", "+1", "plus 1 Minute", 120 },
@@ -377,15 +408,6 @@ bool frmUhr::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_text5) {
         switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-            if (!shortcut && text.size() == 1 && text.at(0).isPrint()
-                && !ClockEngine::Text5_KeyPress(text.at(0)))
-                return true; // dropped
-            break;
-        }
         case QEvent::MouseButtonRelease:
             m_engine.Text5_Click();
             break;

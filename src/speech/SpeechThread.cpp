@@ -30,10 +30,19 @@ std::vector<float> levelsOf(const qint16* samples, int count)
 SpeechThread::SpeechThread(std::function<void()> wake)
     : m_wake(std::move(wake))
 {
-    std::promise<void> ready;
-    std::future<void> started = ready.get_future();
-    m_thread = std::thread([this, &ready] { run(&ready); });
-    started.wait();
+    m_thread = std::thread([this] { run(); });
+}
+
+bool SpeechThread::isAvailable() const
+{
+    m_loadedFuture.wait();
+    return m_available;
+}
+
+QString SpeechThread::error() const
+{
+    m_loadedFuture.wait();
+    return m_error;
 }
 
 SpeechThread::~SpeechThread()
@@ -129,13 +138,13 @@ bool SpeechThread::push(StreamItem item, quint64 generation, bool urgent)
     return !m_quit && generation == m_generation.load();
 }
 
-void SpeechThread::run(std::promise<void>* ready)
+void SpeechThread::run()
 {
     EspeakLibrary library;
     m_available = library.isAvailable();
     m_error = library.error();
     UtteranceRenderer renderer(library);
-    ready->set_value();
+    m_loaded.set_value();
 
     for (;;) {
         Job job;

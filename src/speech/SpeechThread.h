@@ -55,8 +55,10 @@ public:
     ~SpeechThread();
 
     // False when espeak-ng could not be had; utterances then end at once without sound.
-    bool isAvailable() const { return m_available; }
-    QString error() const { return m_error; }
+    // Loading the library and its voice takes a moment on the thread itself; these two wait
+    // for it, nothing else does, so a program's window need not.
+    bool isAvailable() const;
+    QString error() const;
 
     void enqueue(quint64 id, const Utterance& utterance);
     // Drops every queued utterance and every item not yet taken, and ends the synthesis
@@ -72,12 +74,14 @@ private:
         Utterance utterance;
         quint64 generation;
     };
-    void run(std::promise<void>* ready);
+    void run();
     bool push(StreamItem item, quint64 generation, bool urgent);
 
     std::function<void()> m_wake;
-    bool m_available = false;
-    QString m_error;
+    std::promise<void> m_loaded;
+    std::shared_future<void> m_loadedFuture = m_loaded.get_future().share();
+    bool m_available = false; // set before m_loaded
+    QString m_error; // set before m_loaded
 
     std::atomic<quint64> m_generation { 0 };
     std::mutex m_mutex;

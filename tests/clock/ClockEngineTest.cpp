@@ -127,19 +127,18 @@ TEST_F(ClockEngineTest, AlarmOptionSilencesTheHourButStillShowsTheWindow)
     EXPECT_EQ(view.reveals, QList<ClockView::Reveal>({ ClockView::Reveal::Show }));
 }
 
-TEST_F(ClockEngineTest, AlarmWithZeroSecondsFiresOneSecondLaterAndSpeaksZeroSeconds)
+TEST_F(ClockEngineTest, AlarmWithZeroSecondsRingsAtItsSecondAndSpeaksZeroSeconds)
 {
     start(QTime(14, 29, 0));
     arm("14:30:00");
     forget();
-    runTo(QTime(14, 30, 0), 100);
+    runTo(QTime(14, 29, 59, 900), 100);
     EXPECT_TRUE(sequence().isEmpty());
     EXPECT_EQ(engine->AlarmActive(), 1);
-    runTo(QTime(14, 30, 1), 100);
+    runTo(QTime(14, 30, 0), 100);
     EXPECT_EQ(sequence(),
         QStringList({ AlarmChime, "Show", "Speak:Es ist jetzt 14:30 und 0 Sekunden", "Hide" }));
     EXPECT_EQ(engine->AlarmActive(), 0);
-    EXPECT_TRUE(engine->AlarmFired());
     EXPECT_EQ(engine->face().selectedOption, 2);
     EXPECT_FALSE(engine->face().label1Visible);
     EXPECT_FALSE(engine->face().label7Visible);
@@ -150,16 +149,36 @@ TEST_F(ClockEngineTest, AlarmWithZeroSecondsFiresOneSecondLaterAndSpeaksZeroSeco
     EXPECT_EQ(spoken().size(), 1) << "no second firing";
 }
 
-TEST_F(ClockEngineTest, AlarmAtSecond59FiresAtTheNextMinuteWithItsOwnSeconds)
+// The alarm is a point in time: the seconds before midnight and midnight itself ring like
+// any other, once, and the countdown counts to that point.
+TEST_F(ClockEngineTest, AlarmsAtTheEndAndStartOfTheDayRingOnceAtTheirSecond)
 {
-    start(QTime(14, 29, 0));
-    arm("14:30:59");
-    forget();
-    runTo(QTime(14, 31, 0), 100);
-    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 14:31 und 59 Sekunden" }));
-    EXPECT_EQ(engine->face().label6, "59");
+    start(QTime(23, 59, 40));
+    arm("00:00:00");
     tickAfter(100);
-    EXPECT_EQ(engine->face().label6, "00") << "the next tick shows the time again";
+    EXPECT_EQ(engine->face().label7, "Countdown: 00:00:20");
+    forget();
+    runTo(QTime(23, 59, 59, 900), 100);
+    EXPECT_TRUE(spoken().isEmpty());
+    runTo(QTime(0, 0, 0), 100);
+    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 00:00 und 0 Sekunden" }));
+    EXPECT_EQ(engine->AlarmActive(), 0);
+    runTo(QTime(0, 1, 0), 100);
+    EXPECT_EQ(spoken().size(), 1) << "rang once";
+
+    start(QTime(22, 0, 0));
+    arm("23:59:59");
+    tickAfter(1000);
+    EXPECT_EQ(engine->face().label7, "Countdown: 01:59:58");
+    forget();
+    runTo(QTime(23, 59, 58), 1000);
+    EXPECT_TRUE(spoken().isEmpty());
+    runTo(QTime(23, 59, 59), 100);
+    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 23:59 und 59 Sekunden" }));
+    runTo(QTime(0, 0, 5), 100);
+    EXPECT_EQ(
+        spoken(), QStringList({ "Es ist jetzt 23:59 und 59 Sekunden", "Es ist jetzt 00 Uhr" }))
+        << "rang once, and the clock is back to its announcements";
 }
 
 TEST_F(ClockEngineTest, ReminderFollowsTheAlarmInTheSameFrameAndIsThenCleared)
@@ -176,36 +195,21 @@ TEST_F(ClockEngineTest, ReminderFollowsTheAlarmInTheSameFrameAndIsThenCleared)
     EXPECT_TRUE(engine->face().text1.isEmpty());
 }
 
-TEST_F(ClockEngineTest, FiredAlarmWaitsForMidnightBeforeAPastTimeFiresAgain)
+// Ringing a just-armed alarm whose time of day has passed would ring an alarm set at 23:50
+// for 00:05 at once; such a time means tomorrow, also after an alarm has rung.
+TEST_F(ClockEngineTest, AnAlarmForATimeAlreadyPastTodayWaitsForTomorrow)
 {
     start(QTime(14, 29, 0));
     arm("14:30:00");
     runTo(QTime(14, 30, 5));
-    ASSERT_TRUE(engine->AlarmFired());
     forget();
-    arm("14:00:00"); // already past today
-    runTo(QTime(23, 59, 59), 60 * 1000);
+    arm("14:00:00");
+    runTo(QTime(13, 59, 59), 60 * 1000);
     EXPECT_TRUE(spoken().isEmpty());
-    EXPECT_TRUE(engine->AlarmFired());
-    runTo(QTime(0, 0, 1));
-    EXPECT_FALSE(engine->AlarmFired()) << "the clock has been earlier than the alarm";
-    runTo(QTime(14, 0, 0), 60 * 1000);
-    EXPECT_TRUE(spoken().isEmpty());
-    runTo(QTime(14, 0, 1));
+    EXPECT_EQ(engine->face().label7, "Countdown: 00:00:01");
+    runTo(QTime(14, 0, 0), 1000);
     EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 14:00 und 0 Sekunden" }));
-}
-
-// Firing a just-armed alarm whose time of day has passed would ring an alarm set at 23:50 for
-// 00:05 at once; such a time means tomorrow, also for the first alarm after start.
-TEST_F(ClockEngineTest, AnAlarmForATimeAlreadyPastTodayWaitsForTomorrow)
-{
-    start(QTime(16, 0, 30));
-    arm("15:00:00");
-    forget();
-    runTo(QTime(23, 59, 59), 60 * 1000);
-    EXPECT_TRUE(spoken().isEmpty());
-    runTo(QTime(15, 0, 1), 60 * 1000);
-    EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 15:00 und 0 Sekunden" }));
+    EXPECT_EQ(clock->now().date(), QDate(2026, 1, 6));
 }
 
 TEST_F(ClockEngineTest, AnAlarmPutPastMidnightWithTheMinuteButtonsFiresAfterMidnight)
@@ -218,9 +222,9 @@ TEST_F(ClockEngineTest, AnAlarmPutPastMidnightWithTheMinuteButtonsFiresAfterMidn
     tickAfter(1000);
     EXPECT_EQ(engine->face().label7, "Countdown: 00:14:59");
     forget();
-    runTo(QTime(0, 5, 0), 100);
+    runTo(QTime(0, 4, 59), 100);
     EXPECT_TRUE(spoken().isEmpty());
-    runTo(QTime(0, 5, 1), 100);
+    runTo(QTime(0, 5, 0), 100);
     EXPECT_EQ(spoken(), QStringList({ "Es ist jetzt 00:05 und 0 Sekunden" }));
 }
 

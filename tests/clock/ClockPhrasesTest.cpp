@@ -42,10 +42,9 @@ TEST(ClockPhrases, CountdownIsTheDistanceWithoutSign)
     EXPECT_EQ(phrases::countdown(QTime(13, 0), QTime(14, 30, 6)), "Countdown: 01:30:06");
     EXPECT_EQ(phrases::countdown(QTime(0, 0), QTime(23, 59, 59)), "Countdown: 23:59:59");
     EXPECT_EQ(phrases::countdown(QTime(7, 0), QTime(7, 0)), "Countdown: 00:00:00");
-    EXPECT_EQ(phrases::countdownUntil(QTime(14, 30), QTime(14, 0, 1)), "Countdown: 00:29:59");
-    EXPECT_EQ(phrases::countdownUntil(QTime(0, 5), QTime(23, 50)), "Countdown: 00:15:00");
-    EXPECT_EQ(phrases::countdownUntil(QTime(13, 0), QTime(14, 30, 6)), "Countdown: 22:29:54");
-    EXPECT_EQ(phrases::countdownUntil(QTime(7, 0), QTime(7, 0)), "Countdown: 00:00:00");
+    EXPECT_EQ(phrases::countdownSeconds(0), "Countdown: 00:00:00");
+    EXPECT_EQ(phrases::countdownSeconds(22 * 3600 + 29 * 60 + 54), "Countdown: 22:29:54");
+    EXPECT_EQ(phrases::countdownSeconds(25 * 3600 + 1), "Countdown: 25:00:01");
 }
 
 TEST(ClockPhrases, AlarmTimeMustBeEightCharactersOfAValidTime)
