@@ -6,12 +6,15 @@ namespace suite::browser {
 
 BrowserSettings BrowserIni::read(const QString& path)
 {
-    BrowserSettings settings;
     const std::optional<QStringList> lines = LineFile::readLines(path);
-    if (!lines)
-        return settings;
+    return lines ? parse(*lines) : BrowserSettings();
+}
+
+BrowserSettings BrowserIni::parse(const QStringList& lines)
+{
+    BrowserSettings settings;
     settings.readable = true;
-    for (const QString& line : *lines) {
+    for (const QString& line : lines) {
         if (line.startsWith(QLatin1String("SS")))
             settings.startPage = line.mid(3);
         else if (line.startsWith(QLatin1String("SM")))

@@ -32,6 +32,8 @@ public:
     static QString initialStartPage() { return QStringLiteral("https://de.wikipedia.org/"); }
 
     static BrowserSettings read(const QString& path);
+    // The settings in the lines of a file that could be read.
+    static BrowserSettings parse(const QStringList& lines);
     // The four lines; both values trimmed of blanks.
     static QByteArray serialize(const QString& startPage, const QString& searchEngine);
     static Result write(const QString& path, const QString& startPage, const QString& searchEngine);

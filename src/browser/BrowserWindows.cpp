@@ -25,19 +25,19 @@ BrowserWindows::~BrowserWindows()
         delete window;
 }
 
-frmExplorer* BrowserWindows::openMainWindow()
+frmExplorer* BrowserWindows::openMainWindow(const QString& firstAddress)
 {
-    frmExplorer* window = createWindow();
+    frmExplorer* window = createWindow(firstAddress);
     window->show();
     return window;
 }
 
-frmExplorer* BrowserWindows::createWindow()
+frmExplorer* BrowserWindows::createWindow(const QString& firstAddress)
 {
     auto* window = new frmExplorer(*this);
     m_windows << window;
     emit windowCreated(window);
-    window->Form_Load();
+    window->Form_Load(firstAddress);
     return window;
 }
 
@@ -102,8 +102,10 @@ void BrowserWindows::showFavourites()
                 window->addressBox()->setEditText(address);
                 window->Klick();
             });
-        m_favourites->Form_Load();
     }
+    // Read afresh each time: a window kept loaded would otherwise show, and on a removal
+    // write back, the list as it was when it was first shown.
+    m_favourites->Form_Load();
     m_favourites->show();
     m_favourites->raise();
     m_favourites->activateWindow();

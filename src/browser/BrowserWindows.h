@@ -26,10 +26,11 @@ public:
 
     const BrowserServices& services() const { return m_services; }
 
-    // The first browser window, started up and shown.
-    frmExplorer* openMainWindow();
+    // The first browser window, started up and shown, at the given address instead of the
+    // start page when there is one.
+    frmExplorer* openMainWindow(const QString& firstAddress = QString());
     // A further browser window, started up (for a page that opens a window).
-    frmExplorer* createWindow();
+    frmExplorer* createWindow(const QString& firstAddress = QString());
     // The favourites work on the main window; when it has been closed, on the oldest open one.
     frmExplorer* mainWindow() const;
     QList<frmExplorer*> browserWindows() const;

@@ -1,7 +1,5 @@
 #include "browser/DesktopServices.h"
 
-#include "widgets/SpeechSynthesizer.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -9,7 +7,7 @@ namespace suite::browser {
 
 DesktopServices::DesktopServices(const QString& programDir)
     : programs(keys, KeyStore::machineSources().findProgram,
-          [](const QString& path) { return QFileInfo(path).isFile(); })
+        [](const QString& path) { return QFileInfo(path).isFile(); })
     , m_programDir(programDir)
 {
 }
@@ -17,10 +15,8 @@ DesktopServices::DesktopServices(const QString& programDir)
 BrowserServices DesktopServices::services()
 {
     BrowserServices services;
-    services.createSynthesizer = [this](QWidget* parent) {
-        auto* synthesizer = new SpeechSynthesizer(engine, parent); // the tool bar owns it
-        return SynthesizerSlot { synthesizer, synthesizer };
-    };
+    // Each window speaks through a channel of its own: its "Stop" ends only its speech.
+    services.createSynthesizer = [this](QWidget* parent) { return turns.newSynthesizer(parent); };
     services.messageBoxes = &messageBoxes;
     services.fileChooser = &fileChooser;
     services.starter = &launcher;

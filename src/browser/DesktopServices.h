@@ -5,6 +5,7 @@
 #include "browser/DesktopPrograms.h"
 #include "browser/HostLookup.h"
 #include "browser/PrintDialogs.h"
+#include "browser/SpeechTurns.h"
 #include "core/KeyStore.h"
 #include "core/ProcessLauncher.h"
 #include "speech/EspeakEngine.h"
@@ -26,6 +27,8 @@ public:
     BrowserServices services();
 
     EspeakEngine engine;
+    // The browser windows take turns on the one engine.
+    SpeechTurns turns { engine };
     MessageBoxesDialog messageBoxes;
     FileChooserDialog fileChooser;
     ProcessLauncher launcher;

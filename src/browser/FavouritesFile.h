@@ -18,8 +18,16 @@ public:
     static std::optional<QStringList> load(const QString& path);
     // Appends the address trimmed of blanks; no check for duplicates or empty text.
     static Result append(const QString& path, const QString& address);
-    // Writes the entries anew in the given order, trimmed, leaving out empty ones.
-    static Result rewrite(const QString& path, const QStringList& entries);
+    // Takes one line equal to the entry out of the file as it is on disk now (another window
+    // or program may have added lines since it was shown) and writes the rest anew: sorted,
+    // trimmed, without empty lines. An entry no longer on disk removes nothing.
+    static Result remove(const QString& path, const QString& entry);
+    // The lines that remove() writes.
+    static QStringList afterRemoving(QStringList lines, const QString& entry);
+
+    // Alphabetical order as a German reader expects it: case and accents count only where
+    // the letters are the same ("amazon.de" before "Zeit.de", "Äpfel" next to "Apfel").
+    static void sortAlphabetically(QStringList& entries);
 };
 
 } // namespace suite::browser

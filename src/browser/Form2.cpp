@@ -30,7 +30,7 @@ Form2::Form2(
     m_list1 = new QListWidget(this);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setAccessibleName(QStringLiteral("Favoriten"));
-    m_list1->setSortingEnabled(true);
+    // Sorted by FavouritesFile in German order; the widget's own sort goes by character code.
     m_list1->setStyleSheet(QStringLiteral("QListWidget { background: #FFFFC0; color: blue; }"));
     m_list1->setGeometry(px(480), px(360), px(6615), px(3180));
     connect(m_list1, &QListWidget::itemClicked, this, &Form2::List1_Click);
@@ -62,13 +62,16 @@ int Form2::px(int twips) const
 
 void Form2::Form_Load()
 {
-    const std::optional<QStringList> lines = FavouritesFile::load(m_path);
+    m_list1->clear();
+    m_command2->setEnabled(false);
+    std::optional<QStringList> lines = FavouritesFile::load(m_path);
     if (!lines) {
         m_messageBoxes.show(this, QStringLiteral("Es wurden noch keine Favoriten gespeichert !"),
             QStringLiteral("Tandu-Explorer Info"), MessageBoxes::Icon::Information,
             MessageBoxes::Buttons::Ok);
         return;
     }
+    FavouritesFile::sortAlphabetically(*lines);
     m_list1->addItems(*lines);
     m_list1->setCurrentRow(-1);
     m_list1->clearSelection();
@@ -117,12 +120,15 @@ void Form2::Command2_Click()
         m_list1->setCurrentRow(-1);
         return;
     }
-    delete m_list1->takeItem(m_list1->row(item));
-    const Result written = FavouritesFile::rewrite(m_path, entries());
-    m_list1->setCurrentRow(-1);
-    if (!written)
+    const Result written = FavouritesFile::remove(m_path, item->text());
+    if (!written) {
+        m_list1->setCurrentRow(-1);
         m_messageBoxes.show(
             this, written.error, QString(), MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
+        return;
+    }
+    // The list shows what is on disk now, favourites added meanwhile included.
+    Form_Load();
 }
 
 } // namespace suite::browser

@@ -11,10 +11,15 @@ QStringList HistoryFile::load(const QString& path)
 
 Result HistoryFile::save(const QString& path, const QStringList& entries)
 {
+    return LineFile::writeLines(path, linesToSave(entries));
+}
+
+QStringList HistoryFile::linesToSave(const QStringList& entries)
+{
     QStringList lines;
     for (const QString& entry : entries.mid(0, maxSavedEntries))
         lines << LineFile::trimBlanks(entry);
-    return LineFile::writeLines(path, lines);
+    return lines;
 }
 
 void HistoryFile::putOnTop(QStringList& entries, const QString& address)

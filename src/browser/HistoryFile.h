@@ -18,6 +18,7 @@ public:
     static QStringList load(const QString& path);
     // The first maxSavedEntries entries, each trimmed of blanks.
     static Result save(const QString& path, const QStringList& entries);
+    static QStringList linesToSave(const QStringList& entries);
 
     // A reached address goes to the top of the list; an equal entry (compared exactly, case
     // included) is taken out first, so each address stands in the list once.

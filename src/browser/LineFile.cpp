@@ -29,7 +29,12 @@ std::optional<QStringList> LineFile::readLines(const QString& path)
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes)
         return std::nullopt;
-    const QString text = QString::fromUtf8(*bytes);
+    return splitLines(*bytes);
+}
+
+QStringList LineFile::splitLines(const QByteArray& bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
     QStringList lines;
     qsizetype start = 0;
     const qsizetype size = text.size();

@@ -20,6 +20,8 @@ public:
 
     // The file's lines, or nothing when it is missing, unreadable or too large.
     static std::optional<QStringList> readLines(const QString& path);
+    // The lines of a file's bytes, without their breaks.
+    static QStringList splitLines(const QByteArray& bytes);
     // Every line followed by CR LF.
     static QByteArray joinLines(const QStringList& lines);
     static Result writeLines(const QString& path, const QStringList& lines);

@@ -7,7 +7,8 @@
 namespace suite::browser {
 
 // While offline, no request leaves the machine: everything but local schemes (file, data,
-// blob, about, qrc, view-source) is blocked, and the page shows the engine's error page.
+// blob, about, qrc, view-source) is blocked. The browser's page does not even start such a
+// navigation; it shows a German page that says why instead.
 class OfflineGuard final : public QWebEngineUrlRequestInterceptor {
     Q_OBJECT
 public:

@@ -10,8 +10,9 @@ namespace suite::browser {
 
 // The page of a browser window, with the operations and events the window relies on:
 // Navigate, GoBack, GoForward, Refresh, Stop, Busy, LocationName, LocationURL, Offline;
-// NavigateComplete2 when an address has been reached, DownloadComplete when a load ended
-// (also one that failed), and a new window for a page that asks for one.
+// NavigateComplete2 when an address has been reached (whether or not its load succeeds),
+// DownloadComplete when a load ended (also one that failed), and a new window for a page that
+// asks for one.
 class WebBrowser final : public QWebEngineView {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ public:
     using NewWindowHandler = std::function<WebBrowser*()>;
 
     explicit WebBrowser(QWidget* parent = nullptr);
+    ~WebBrowser() override;
 
     // The text is read as a user types it into an address box: a bare host name becomes a web
     // address, "file://..." and other schemes are taken as they are. Empty text loads nothing.

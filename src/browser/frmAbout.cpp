@@ -3,6 +3,7 @@
 #include "core/Twips.h"
 #include "widgets/MessageBoxes.h"
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -53,6 +54,20 @@ private:
     QString m_credits;
 };
 
+// A decorative rectangle outline; the pointer passes through it to the window.
+void addShape(QWidget* parent, const char* name, const QColor& colour, const QRect& place)
+{
+    auto* shape = new QFrame(parent);
+    shape->setObjectName(QString::fromLatin1(name));
+    shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+    shape->setLineWidth(1);
+    QPalette colours = shape->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    shape->setPalette(colours);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->setGeometry(place);
+}
+
 } // namespace
 
 frmAbout::frmAbout(MessageBoxes& messageBoxes, QWidget* parent)
@@ -69,6 +84,9 @@ frmAbout::frmAbout(MessageBoxes& messageBoxes, QWidget* parent)
     dark.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
     setPalette(dark);
     setAutoFillBackground(true);
+
+    addShape(this, "Shape1", QColor(0x9e, 0x9e, 0x9e), QRect(px(120), px(120), px(6375), px(3495)));
+    addShape(this, "Shape2", QColor(0x70, 0x70, 0x70), QRect(px(240), px(360), px(6135), px(2955)));
 
     m_picScroll = new CreditsBox(*this, QString(), this);
     m_picScroll->setGeometry(px(330), px(480), px(5955), px(2715));
@@ -171,16 +189,6 @@ void frmAbout::unload()
     // done() deletes a shown dialog; one never shown goes here.
     if (!isVisible())
         deleteLater();
-}
-
-void frmAbout::paintEvent(QPaintEvent* event)
-{
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QPen(QColor(0x9e, 0x9e, 0x9e), 1));
-    painter.drawRect(QRect(px(120), px(120), px(6375), px(3495)).adjusted(0, 0, -1, -1));
-    painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1));
-    painter.drawRect(QRect(px(240), px(360), px(6135), px(2955)).adjusted(0, 0, -1, -1));
 }
 
 void frmAbout::mouseMoveEvent(QMouseEvent* event)

@@ -18,13 +18,24 @@ namespace suite::browser {
 
 namespace {
 
-void addEngravedLine(QWidget* parent, const char* name, int top, int left, int right)
+// One line of the array Line1: objectName "Line1" followed by its index.
+void addLine(QWidget* parent, int index, const QColor& colour, int top, int left, int right)
 {
     auto* line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(left, top - 1, right - left, 3);
+    line->setObjectName(QStringLiteral("Line1%1").arg(index));
+    line->setFrameShape(QFrame::NoFrame);
+    QPalette colours = line->palette();
+    colours.setColor(QPalette::Window, colour);
+    line->setPalette(colours);
+    line->setAutoFillBackground(true);
+    line->setGeometry(left, top, right - left, 1);
+}
+
+// An engraved separator: a grey line with a white one right below it.
+void addEngravedLine(QWidget* parent, int whiteIndex, int greyIndex, int top, int left, int right)
+{
+    addLine(parent, greyIndex, QColor(0x80, 0x80, 0x80), top - 1, left, right);
+    addLine(parent, whiteIndex, Qt::white, top, left, right);
 }
 
 } // namespace
@@ -57,7 +68,7 @@ frmAbout1::frmAbout1(QString iniPath, MessageBoxes& messageBoxes, ProgramStarter
     title->setFont(CaptionButton::fittingFont(titleFont, title->text(), titleBox));
     title->setGeometry(QRect(QPoint(px(1050), px(240)), titleBox));
 
-    addEngravedLine(this, "Line1", px(840), px(120), px(5880));
+    addEngravedLine(this, 0, 1, px(840), px(120), px(5880));
 
     auto* label1 = new QLabel(QStringLiteral("Browser Startseite"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -82,7 +93,7 @@ frmAbout1::frmAbout1(QString iniPath, MessageBoxes& messageBoxes, ProgramStarter
     m_text2->setGeometry(px(2400), px(1680), px(3375), px(285));
     label2->setBuddy(m_text2);
 
-    addEngravedLine(this, "Line2", px(2520), px(120), px(5880));
+    addEngravedLine(this, 2, 3, px(2520), px(120), px(5880));
 
     auto* ok = new QPushButton(QStringLiteral("Speichern"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -1,8 +1,10 @@
 #include "browser/frmExplorer.h"
 
+#include "browser/AddressBox.h"
 #include "browser/BrowserWindows.h"
 #include "browser/CaptionButton.h"
 #include "browser/ExplorerLayout.h"
+#include "browser/PageTextBox.h"
 #include "browser/ToolbarIcons.h"
 #include "browser/WebBrowser.h"
 #include "core/Twips.h"
@@ -195,16 +197,15 @@ void frmExplorer::buildAddressBar(QWidget* client)
     label->move(px(45), px(60));
     label->adjustSize();
 
-    m_cboAddress = new QComboBox(m_picAddress);
+    auto* addressBox = new AddressBox(m_picAddress);
+    m_cboAddress = addressBox;
     m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
     m_cboAddress->setAccessibleName(QStringLiteral("Adresse"));
-    m_cboAddress->setEditable(true);
-    // The typed text is navigated to exactly as typed: no completion, nothing inserted.
-    m_cboAddress->setCompleter(nullptr);
-    m_cboAddress->setInsertPolicy(QComboBox::NoInsert);
     m_cboAddress->setGeometry(px(720), px(30), px(3795), px(315));
     label->setBuddy(m_cboAddress);
-    connect(m_cboAddress, &QComboBox::activated, this, [this] { cboAddress_Click(); });
+    // Navigation comes from a pick in the list and from Enter, once each; leaving the box
+    // with an address of the list typed in does not navigate.
+    connect(addressBox, &AddressBox::chosenFromList, this, &frmExplorer::cboAddress_Click);
     connect(
         m_cboAddress->lineEdit(), &QLineEdit::returnPressed, this, &frmExplorer::cboAddress_Click);
 
@@ -226,7 +227,7 @@ void frmExplorer::buildPage(QWidget* client)
         m_browser, &WebBrowser::DownloadComplete, this, &frmExplorer::WebBrowser_DownloadComplete);
     m_browser->setNewWindowHandler([this] { return WebBrowser_NewWindow2(); });
 
-    m_text1 = new QPlainTextEdit(client);
+    m_text1 = new PageTextBox(client);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setAccessibleName(QStringLiteral("Text der Webseite"));
     m_text1->setLineWrapMode(QPlainTextEdit::NoWrap);

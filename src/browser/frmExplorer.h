@@ -22,6 +22,7 @@ class QWebEngineDownloadRequest;
 namespace suite::browser {
 
 class BrowserWindows;
+class PageTextBox;
 class WebBrowser;
 
 // The browser window "Browser mit Sprachausgabe": the tool bar with the picture buttons and
@@ -33,8 +34,9 @@ public:
     explicit frmExplorer(BrowserWindows& windows, QWidget* parent = nullptr);
     ~frmExplorer() override;
 
-    // Start-up: settings, maximized layout, start page, history, host address.
-    void Form_Load();
+    // Start-up: settings, maximized layout, start page (or the address asked for instead),
+    // history, host address.
+    void Form_Load(const QString& firstAddress = QString());
     // Reads Browser.ini into StartPage, SearchEngine and the settings dialog's fields.
     void Ini();
     // Navigates to the address box's text, as a click on the address list does.
@@ -144,7 +146,7 @@ private:
     QPushButton* m_command1 = nullptr;
     QComboBox* m_cboAddress = nullptr;
     WebBrowser* m_browser = nullptr;
-    QPlainTextEdit* m_text1 = nullptr;
+    PageTextBox* m_text1 = nullptr;
     QLabel* m_sbStatusBar = nullptr;
     QAction* m_mnuOff = nullptr;
     QTimer m_timer1;

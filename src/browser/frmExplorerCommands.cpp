@@ -1,6 +1,8 @@
 // frmExplorer: the menus and what the tool-bar buttons and menu items do.
+#include "browser/AddressText.h"
 #include "browser/BrowserWindows.h"
 #include "browser/DesktopPrograms.h"
+#include "browser/OfflineGuard.h"
 #include "browser/PrintDialogs.h"
 #include "browser/WebBrowser.h"
 #include "browser/frmExplorer.h"
@@ -9,8 +11,10 @@
 
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -196,7 +200,7 @@ void frmExplorer::mnuFileOpen_Click()
         folder += u'/';
     if (name.isEmpty())
         return;
-    m_cboAddress->setEditText(QStringLiteral("file://") + folder + name);
+    m_cboAddress->setEditText(AddressText::forFile(folder + name));
     navigateToAddressBox();
 }
 
@@ -205,7 +209,11 @@ void frmExplorer::mnuOff_Click()
     // The action has toggled its own check mark already.
     if (m_mnuOff->isChecked()) {
         m_browser->setOffline(true);
-        navigateToAddressBox();
+        // A local page loads again as before; a web page that is shown stays as it is (with
+        // its text), rather than giving way to the notice that it cannot be loaded offline.
+        const QUrl address = QUrl::fromUserInput(m_cboAddress->currentText());
+        if (OfflineGuard::isLocalScheme(address.scheme()))
+            navigateToAddressBox();
     } else {
         m_browser->setOffline(false);
     }
@@ -243,28 +251,52 @@ void frmExplorer::savePage(bool)
     m_browser->page()->triggerAction(QWebEnginePage::SavePage);
 }
 
+namespace {
+
+// What a name asks for: a complete page (the HTML file and a folder of its parts) for .htm and
+// .html, else an MHTML archive, one file that holds everything (.mht, .mhtml and any other).
+QWebEngineDownloadRequest::SavePageFormat savePageFormatFor(const QString& name)
+{
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+        return QWebEngineDownloadRequest::CompleteHtmlSaveFormat;
+    return QWebEngineDownloadRequest::MimeHtmlSaveFormat;
+}
+
+} // namespace
+
 void frmExplorer::downloadRequested(QWebEngineDownloadRequest* download)
 {
     if (download->page() != m_browser->page())
         return;
     QString folder = download->downloadDirectory();
-    const QString name = m_dialogs.ShowSaveDialog(this,
-        QStringLiteral("HTML Seite speichern unter"), folder, download->suggestedFileName(),
-        QStringLiteral("HTML (*.htm;*.html;*.mhtml)|*.htm;*.html;*.mhtml|Alle Dateien (*.*)|*.*"),
-        QStringLiteral("*.*"));
+    const bool isPage = download->isSavePageDownload();
+    const QString name = isPage
+        ? m_dialogs.ShowSaveDialog(this, QStringLiteral("HTML Seite speichern unter"), folder,
+            QFileInfo(download->suggestedFileName()).completeBaseName() + QStringLiteral(".html"),
+            QStringLiteral("HTML-Seite, vollständig (*.htm;*.html)|*.htm;*.html"
+                           "|Webarchiv, eine Datei (*.mht;*.mhtml)|*.mht;*.mhtml"),
+            QStringLiteral("*.html"))
+        : m_dialogs.ShowSaveDialog(this, QStringLiteral("Datei speichern unter"), folder,
+            download->suggestedFileName(), QStringLiteral("Alle Dateien (*)|*"), QString());
     if (name.isEmpty()) {
         download->cancel();
         return;
     }
+    if (isPage)
+        download->setSavePageFormat(savePageFormatFor(name));
     download->setDownloadDirectory(folder);
     download->setDownloadFileName(name);
     std::weak_ptr<int> alive = m_alive;
-    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, alive, download] {
-        if (alive.expired() || download->state() != QWebEngineDownloadRequest::DownloadInterrupted)
-            return;
-        tellFileFailure(QStringLiteral("Die Seite konnte nicht gespeichert werden: ")
-            + download->interruptReasonString());
-    });
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
+        [this, alive, download, isPage] {
+            if (alive.expired()
+                || download->state() != QWebEngineDownloadRequest::DownloadInterrupted)
+                return;
+            tellFileFailure((isPage ? QStringLiteral("Die Seite konnte nicht gespeichert werden: ")
+                                    : QStringLiteral("Die Datei konnte nicht gespeichert werden: "))
+                + download->interruptReasonString());
+        });
     download->accept();
 }
 

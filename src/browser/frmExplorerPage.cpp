@@ -6,6 +6,7 @@
 #include "browser/FavouritesFile.h"
 #include "browser/HistoryFile.h"
 #include "browser/PageText.h"
+#include "browser/PageTextBox.h"
 #include "browser/WebBrowser.h"
 #include "browser/frmAbout1.h"
 #include "browser/frmExplorer.h"
@@ -23,15 +24,16 @@
 
 namespace suite::browser {
 
-void frmExplorer::Form_Load()
+void frmExplorer::Form_Load(const QString& firstAddress)
 {
     Ini();
     setWindowState(windowState() | Qt::WindowMaximized);
     Form_Resize();
     show();
     m_label3->setText(QString());
-    if (!m_startPage.isEmpty()) {
-        m_cboAddress->setEditText(m_startPage);
+    const QString first = firstAddress.isEmpty() ? m_startPage : firstAddress;
+    if (!first.isEmpty()) {
+        m_cboAddress->setEditText(first);
         m_timTimer.start();
         cboAddress_Click();
     }
@@ -107,12 +109,11 @@ void frmExplorer::Timer1_Timer()
 void frmExplorer::WebBrowser_NavigateComplete2(const QString& url)
 {
     setWindowTitle(m_browser->LocationName());
-    const QString address = m_browser->LocationURL();
+    QStringList entries = addressList();
+    HistoryFile::putOnTop(entries, m_browser->LocationURL());
     m_suppressNavigate = true;
-    const int found = m_cboAddress->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (found >= 0)
-        m_cboAddress->removeItem(found);
-    m_cboAddress->insertItem(0, address);
+    m_cboAddress->clear();
+    m_cboAddress->addItems(entries);
     m_cboAddress->setCurrentIndex(0);
     m_suppressNavigate = false;
 }
@@ -124,10 +125,7 @@ void frmExplorer::WebBrowser_DownloadComplete()
         PageText::collectScript(), [this, alive](const QVariant& result) {
             if (alive.expired())
                 return;
-            // The window shows line breaks as they come; CR LF of the headings becomes one break.
-            QString text = PageText::compose(PageText::fromScriptResult(result));
-            text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            m_text1->setPlainText(text);
+            m_text1->setPageText(PageText::compose(PageText::fromScriptResult(result)));
             setWindowTitle(m_browser->LocationName());
             // The load watch may have looked before the load began and stopped on the bare
             // address; the status line ends on the page's name all the same.
@@ -210,17 +208,14 @@ void frmExplorer::tellSpeechFailure()
 
 void frmExplorer::Command2_Click()
 {
-    if (!m_speech.speech->Speak(m_text1->toPlainText()))
+    if (!m_speech.speech->Speak(m_text1->pageText()))
         tellSpeechFailure();
 }
 
 void frmExplorer::Command4_Click()
 {
     m_text1->setFocus();
-    // The widget marks paragraph ends with U+2029; the synthesizer gets plain line breaks.
-    QString marked = m_text1->textCursor().selectedText();
-    marked.replace(QChar::ParagraphSeparator, u'\n');
-    if (!m_speech.speech->Speak(marked))
+    if (!m_speech.speech->Speak(m_text1->markedText()))
         tellSpeechFailure();
 }
 

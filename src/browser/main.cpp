@@ -1,6 +1,8 @@
 // netzleser: the talking web browser.
+#include "browser/AddressText.h"
 #include "browser/BrowserWindows.h"
 #include "browser/DesktopServices.h"
+#include "browser/WebEngineLanguage.h"
 #include "browser/capture/CaptureTool.h"
 #include "core/Clock.h"
 #include "core/CommandLine.h"
@@ -9,6 +11,7 @@
 #include "widgets/GermanTranslations.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLoggingCategory>
 
@@ -17,7 +20,8 @@
 int main(int argc, char** argv)
 {
     suite::CommandLine commandLine(QStringLiteral("netzleser"),
-        QStringLiteral("Der sprechende Web-Browser: liest Webseiten und markierten Text vor."));
+        QStringLiteral("Der sprechende Web-Browser: liest Webseiten und markierten Text vor."),
+        QStringLiteral("[Optionen] [ADRESSE|DATEI]"));
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
     // Qt WebEngine refuses to start as root with its sandbox; only then is it switched off.
@@ -33,6 +37,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("netzleser"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/netzleser.svg")));
     suite::installGermanQtTranslations();
+    suite::browser::WebEngineLanguage::choose();
 
     suite::browser::DesktopServices desktop(suite::paths::programDir());
     suite::browser::BrowserServices services = desktop.services();
@@ -42,6 +47,8 @@ int main(int argc, char** argv)
     services.openCaptureViewer = [&capture](QWidget* owner) { capture.open(owner); };
 
     suite::browser::BrowserWindows windows(services);
-    windows.openMainWindow();
+    // A file manager or another program may ask for an address ("netzleser %u").
+    windows.openMainWindow(suite::browser::AddressText::fromCommandLine(
+        QCoreApplication::arguments().mid(1), QDir::currentPath()));
     return QApplication::exec();
 }

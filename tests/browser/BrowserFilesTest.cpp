@@ -1,14 +1,18 @@
+#include "browser/AddressText.h"
 #include "browser/BrowserIni.h"
 #include "browser/FavouritesFile.h"
 #include "browser/HistoryFile.h"
 #include "browser/LineFile.h"
+#include "browser/WebEngineLanguage.h"
 #include "fakes/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -130,7 +134,7 @@ TEST_F(BrowserFiles, AReachedAddressMovesToTheTopAndCaseCounts)
     EXPECT_EQ(list, QStringList({ "http://A/", "http://c/", "http://a/", "http://b/" }));
 }
 
-TEST_F(BrowserFiles, FavouritesAppendTrimmedWithDuplicatesAndRewriteWithoutEmptyLines)
+TEST_F(BrowserFiles, FavouritesAppendTrimmedWithDuplicatesAndRemoveRewritesSortedWithoutEmptyLines)
 {
     EXPECT_FALSE(FavouritesFile::load(path("favoriten.Dat")).has_value());
     ASSERT_TRUE(FavouritesFile::append(path("favoriten.Dat"), "  http://z/  "));
@@ -138,9 +142,20 @@ TEST_F(BrowserFiles, FavouritesAppendTrimmedWithDuplicatesAndRewriteWithoutEmpty
     ASSERT_TRUE(FavouritesFile::append(path("favoriten.Dat"), ""));
     EXPECT_EQ(bytesOf("favoriten.Dat"), "http://z/\r\nhttp://z/\r\n\r\n");
 
-    ASSERT_TRUE(
-        FavouritesFile::rewrite(path("favoriten.Dat"), { "", "http://a/", "   ", " http://b/" }));
-    EXPECT_EQ(bytesOf("favoriten.Dat"), "http://a/\r\nhttp://b/\r\n");
+    put("favoriten.Dat", "http://z/\r\n\r\n   \r\n http://b/\r\nhttp://a/\r\nhttp://z/\r\n");
+    ASSERT_TRUE(FavouritesFile::remove(path("favoriten.Dat"), "http://z/"));
+    EXPECT_EQ(bytesOf("favoriten.Dat"), "http://a/\r\nhttp://b/\r\nhttp://z/\r\n");
+    // An entry no longer on disk removes nothing else.
+    ASSERT_TRUE(FavouritesFile::remove(path("favoriten.Dat"), "http://gone/"));
+    EXPECT_EQ(bytesOf("favoriten.Dat"), "http://a/\r\nhttp://b/\r\nhttp://z/\r\n");
+}
+
+TEST_F(BrowserFiles, FavouritesSortAlphabeticallyIgnoringCase)
+{
+    QStringList entries = { "Zeit.de", "amazon.de", "Ärzte.de", "bahn.de", "Amazon.de", "zdf.de" };
+    FavouritesFile::sortAlphabetically(entries);
+    EXPECT_EQ(entries,
+        QStringList({ "Amazon.de", "amazon.de", "Ärzte.de", "bahn.de", "zdf.de", "Zeit.de" }));
 }
 
 TEST_F(BrowserFiles, AppendingNeverMergesWithALastLineWithoutBreak)
@@ -169,4 +184,41 @@ TEST_F(BrowserFiles, AnOversizedFileIsNeitherReadNorReplacedByAnAppend)
     EXPECT_FALSE(FavouritesFile::load(path("favoriten.Dat")).has_value());
     EXPECT_FALSE(FavouritesFile::append(path("favoriten.Dat"), "http://a/").ok);
     EXPECT_EQ(QFile(path("favoriten.Dat")).size(), LineFile::maxBytes + 1);
+}
+
+TEST(WebEngineLanguage, GermanOnAGermanDesktopAndOnOneWithoutALanguage)
+{
+    const auto wantsGerman = [](std::initializer_list<std::pair<const char*, const char*>> vars) {
+        QProcessEnvironment environment;
+        for (const auto& [name, value] : vars)
+            environment.insert(name, value);
+        return suite::browser::WebEngineLanguage::desktopWantsGerman(environment);
+    };
+    EXPECT_TRUE(wantsGerman({}));
+    EXPECT_TRUE(wantsGerman({ { "LANG", "C.UTF-8" } }));
+    EXPECT_TRUE(wantsGerman({ { "LANG", "de_AT.UTF-8" } }));
+    EXPECT_TRUE(wantsGerman({ { "LANG", "en_US.UTF-8" }, { "LC_MESSAGES", "de_DE@euro" } }));
+    EXPECT_FALSE(wantsGerman({ { "LANG", "en_GB.UTF-8" } }));
+    EXPECT_FALSE(wantsGerman({ { "LANG", "de_DE.UTF-8" }, { "LC_ALL", "fr_FR.UTF-8" } }));
+    EXPECT_FALSE(wantsGerman({ { "LANG", "dex" } }));
+}
+
+TEST(AddressText, AnyFileNameGivesTheAddressOfThatFile)
+{
+    using suite::browser::AddressText;
+    QTemporaryDir dir;
+    const QString odd = dir.filePath("a#b?c%d e.html");
+    QFile(odd).open(QIODevice::WriteOnly);
+    const QString address = AddressText::forFile(odd);
+    EXPECT_TRUE(address.startsWith("file:///"));
+    EXPECT_EQ(QUrl::fromUserInput(address).toLocalFile(), odd);
+
+    EXPECT_EQ(AddressText::fromCommandLine({ "a#b?c%d e.html" }, dir.path()), address);
+    EXPECT_EQ(AddressText::fromCommandLine({ "-style", "--", "-x.html" }, dir.path()), "-x.html");
+    EXPECT_EQ(AddressText::fromCommandLine({ "https://example.org/?q=1" }, dir.path()),
+        "https://example.org/?q=1");
+    EXPECT_EQ(
+        AddressText::fromCommandLine({ "file:///tmp/x.html" }, dir.path()), "file:///tmp/x.html");
+    EXPECT_EQ(AddressText::fromCommandLine({ "example.org" }, dir.path()), "example.org");
+    EXPECT_EQ(AddressText::fromCommandLine({}, dir.path()), "");
 }

@@ -1,13 +1,16 @@
-// The page's "speichern", "speichern unter", "Drucken" and "Druckvorschau" from the menu.
+// The page's "speichern", "speichern unter", "Drucken" and "Druckvorschau" from the menu, and
+// downloads.
 #include "BrowserWindowFixture.h"
 
 #include "browser/frmExplorer.h"
 #include "fakes/QtPrinters.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
+#include <QUrl>
 
 using suite::browser::frmExplorer;
 
@@ -37,28 +40,53 @@ bool waitForFileWith(const QString& path, const QByteArray& content)
 
 } // namespace
 
-TEST_F(BrowserSavePrint, BothSaveCommandsWriteThePageWhereTheUserChose)
+TEST_F(BrowserSavePrint, EachSaveCommandWritesTheFormatTheChosenNameAsksFor)
 {
     const QString start = page("zeitung.html", article);
     writeIni(start, start);
     frmExplorer* window = openBrowser();
     ASSERT_NE(window, nullptr);
 
-    const QString saved = dir.filePath("gespeichert.mhtml");
-    chooser.setNextFileName(saved);
+    const QString html = dir.filePath("seite.html");
+    chooser.setNextFileName(html);
     trigger(window, "mnuHTMLSU");
-    ASSERT_TRUE(waitForFileWith(saved, "Heute regnet es"))
-        << savedText(saved).left(300).toStdString();
+    ASSERT_TRUE(waitForFileWith(html, "Heute regnet es"))
+        << savedText(html).left(300).toStdString();
     ASSERT_EQ(chooser.requests().size(), 1);
     EXPECT_EQ(chooser.lastRequest().title, "HTML Seite speichern unter");
+    EXPECT_EQ(chooser.lastRequest().proposedName, "Zeitung.html");
     EXPECT_NE(chooser.lastRequest().kind, suite::FileDialogKind::Open);
-    EXPECT_TRUE(savedText(saved).contains("<title>Zeitung</title>"));
+    // A web page a browser opens as HTML, not a MIME archive.
+    EXPECT_FALSE(contentOf(html).contains("MIME-Version"));
+    EXPECT_TRUE(contentOf(html).contains("<title>Zeitung</title>"));
 
-    const QString again = dir.filePath("nochmal.mhtml");
-    chooser.setNextFileName(again);
+    const QString archive = dir.filePath("nochmal.mhtml");
+    chooser.setNextFileName(archive);
     trigger(window, "mnuHTMLS");
-    EXPECT_TRUE(waitForFileWith(again, "Heute regnet es"));
+    EXPECT_TRUE(waitForFileWith(archive, "Heute regnet es"));
     EXPECT_EQ(chooser.requests().size(), 2);
+    EXPECT_TRUE(contentOf(archive).contains("MIME-Version"));
+    EXPECT_TRUE(boxes.boxes().isEmpty());
+}
+
+TEST_F(BrowserSavePrint, ADownloadGetsADialogOfItsOwn)
+{
+    const QString start = page("zeitung.html", article);
+    writeIni(start, start);
+    frmExplorer* window = openBrowser();
+    ASSERT_NE(window, nullptr);
+    const QByteArray zip("PK\x03\x04 kein echtes Archiv", 26);
+    writeFile("archiv.zip", zip);
+
+    const QString target = dir.filePath("geladen.zip");
+    chooser.setNextFileName(target);
+    window->addressBox()->setEditText(QUrl::fromLocalFile(dir.filePath("archiv.zip")).toString());
+    click(window, "Command1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return contentOf(target) == zip; }, 20000));
+    ASSERT_EQ(chooser.requests().size(), 1);
+    EXPECT_EQ(chooser.lastRequest().title, "Datei speichern unter");
+    EXPECT_EQ(chooser.lastRequest().proposedName, "archiv.zip");
+    EXPECT_EQ(chooser.lastRequest().filters, QStringList({ "Alle Dateien (*)" }));
     EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 

@@ -1,6 +1,8 @@
 #include "BrowserWindowFixture.h"
 
+#include "browser/PageTextBox.h"
 #include "browser/WebBrowser.h"
+#include "browser/WebEngineLanguage.h"
 #include "browser/frmExplorer.h"
 
 #include <QAbstractButton>
@@ -49,6 +51,8 @@ BrowserWindowFixture::BrowserWindowFixture()
     services.programDir = dir.path() + u'/';
     services.programFile = QStringLiteral("/opt/netzleser/netzleser");
     windows = std::make_unique<browser::BrowserWindows>(services);
+    // As the program does on a desktop that names no language; the first test's call counts.
+    browser::WebEngineLanguage::choose(QProcessEnvironment());
 }
 
 BrowserWindowFixture::~BrowserWindowFixture()
@@ -124,7 +128,7 @@ QPlainTextEdit* BrowserWindowFixture::text1Box(browser::frmExplorer* window)
 
 QString BrowserWindowFixture::text1(browser::frmExplorer* window)
 {
-    return text1Box(window)->toPlainText();
+    return qobject_cast<browser::PageTextBox*>(text1Box(window))->pageText();
 }
 
 void BrowserWindowFixture::click(QWidget* window, const char* name)

@@ -3,6 +3,7 @@
 #include "browser/BrowserServices.h"
 #include "browser/BrowserWindows.h"
 #include "browser/DesktopPrograms.h"
+#include "browser/SpeechTurns.h"
 #include "core/KeyStore.h"
 #include "fakes/FakeConnectionCheck.h"
 #include "fakes/FakeFileChooser.h"
@@ -10,6 +11,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakePrintDialogs.h"
 #include "fakes/FakeProgramStarter.h"
+#include "fakes/FakeSpeechEngine.h"
 #include "fakes/FakeSynthesizer.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +56,8 @@ protected:
 
     QTemporaryDir dir;
     FakeSynthesizer synth;
+    FakeSpeechEngine speechEngine;
+    browser::SpeechTurns turns { speechEngine };
     FakeMessageBoxes boxes;
     FakeFileChooser chooser;
     FakeProgramStarter starter;

@@ -1,4 +1,5 @@
 #include "BrowserWindowFixture.h"
+#include "TinyWebServer.h"
 
 #include "browser/BrowserIni.h"
 #include "browser/Form2.h"
@@ -7,7 +8,9 @@
 #include "browser/frmExplorer.h"
 #include "core/Twips.h"
 #include "fakes/QtPrinters.h"
+#include "widgets/SpeechSynthesizer.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -118,13 +121,23 @@ TEST_F(BrowserWindow, ReadsTheFramesWithTheirHeadingsAndSkipsEmptyOnes)
     const QString frames = page("frames.html", threeFrames);
     writeIni(frames, frames);
     frmExplorer* window = openBrowser();
-    const QString expected = "\nIch spreche jetzt den Inhalt von Frame1  \nText eins"
-                             "\nIch spreche jetzt den Inhalt von Frame3  \nText drei";
+    const QString expected = "\r\nIch spreche jetzt den Inhalt von Frame1  \r\nText eins"
+                             "\r\nIch spreche jetzt den Inhalt von Frame3  \r\nText drei";
     EXPECT_EQ(text1(window), expected);
+    EXPECT_EQ(text1Box(window)->toPlainText().count('\n'), 4); // one line each
     EXPECT_EQ(window->windowTitle(), "Drei Rahmen");
 
     click(window, "Command2");
     EXPECT_EQ(synth.spoken(), QStringList({ expected }));
+    // A marked passage across a heading keeps its CR LF too.
+    click(window, "Command5");
+    QTextCursor cursor = text1Box(window)->textCursor();
+    cursor.setPosition(text1Box(window)->toPlainText().indexOf("eins"));
+    cursor.setPosition(
+        text1Box(window)->toPlainText().indexOf("Frame3") + 6, QTextCursor::KeepAnchor);
+    text1Box(window)->setTextCursor(cursor);
+    click(window, "Command4");
+    EXPECT_EQ(synth.spoken().last(), "eins\r\nIch spreche jetzt den Inhalt von Frame3");
 
     // Frames without any text: the page's own body is read.
     page("leer.html", "<body></body>");
@@ -200,16 +213,91 @@ TEST_F(BrowserWindow, TheAddressListKeepsEachAddressOnceMostRecentFirst)
     ASSERT_TRUE(ready.wait(20000));
     EXPECT_EQ(window->browser()->lastNavigated(), "  " + b);
     EXPECT_EQ(window->addressList(), QStringList({ b, a, upper }));
+}
 
-    // Choosing an entry of the list navigates to it, once.
+TEST_F(BrowserWindow, TheAddressBoxNavigatesOnceAndOnlyWhenAsked)
+{
+    const QString a = page("a.html", "<title>A</title><body>a</body>");
+    const QString b = page("b.html", "<title>B</title><body>b</body>");
+    const QString c = page("c.html", "<title>C</title><body>c</body>");
+    writeIni(a, a);
+    frmExplorer* window = openBrowser();
+    ASSERT_TRUE(go(window, b));
+    ASSERT_TRUE(go(window, c)); // the list: c, b, a
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QLineEdit* edit = window->addressBox()->lineEdit();
+    edit->setFocus();
     QSignalSpy loads(window->browser(), &QWebEngineView::loadStarted);
-    window->addressBox()->setCurrentIndex(2);
-    emit window->addressBox()->activated(2);
+    const auto typeInto = [&](const QString& text) {
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    };
+
+    // Typing an address of the list and leaving the box goes nowhere.
+    typeInto(a);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_FALSE(edit->hasFocus());
+    QTest::qWait(300);
+    EXPECT_EQ(loads.size(), 0);
+
+    // Enter on it goes there once.
+    edit->setFocus();
+    typeInto(b);
+    QTest::keyClick(edit, Qt::Key_Return);
     ASSERT_TRUE(waitForText(window));
-    QTest::qWait(200);
+    QTest::qWait(300);
     EXPECT_EQ(loads.size(), 1);
-    EXPECT_EQ(window->addressList(), QStringList({ upper, b, a }));
-    EXPECT_EQ(window->windowTitle(), "A gross");
+    EXPECT_EQ(window->addressList(), QStringList({ b, c, a }));
+
+    // The arrow keys only move through the list; Enter then goes to the entry shown.
+    QTest::keyClick(edit, Qt::Key_Down);
+    EXPECT_EQ(window->addressBox()->currentText(), c);
+    QTest::qWait(300);
+    EXPECT_EQ(loads.size(), 1);
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_TRUE(waitForText(window));
+    EXPECT_EQ(window->windowTitle(), "C");
+
+    // A pick from the opened list goes there once.
+    QTest::keyClick(edit, Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView* list = window->addressBox()->view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 5000));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down); // c, b, a: the third entry
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_TRUE(waitForText(window));
+    QTest::qWait(300);
+    EXPECT_EQ(loads.size(), 3);
+    EXPECT_EQ(window->windowTitle(), "A");
+    EXPECT_EQ(window->addressList(), QStringList({ a, c, b }));
+}
+
+TEST_F(BrowserWindow, AnAddressIsReachedBeforeASlowPageEndsAndAlsoWhenItsLoadFails)
+{
+    suite::test::TinyWebServer server;
+    server.setPage("/langsam.html", "<html><head><title>Langsam</title></head><body>Anfang", true);
+    const QString start = page("start.html", "<title>Start</title><body>Start</body>");
+    writeIni(start, start);
+    frmExplorer* window = openBrowser();
+    const QString slow = server.address("/langsam.html");
+    window->addressBox()->setEditText(slow);
+    click(window, "Command1");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->addressList().value(0) == slow; }, 20000));
+    EXPECT_TRUE(window->browser()->Busy());
+    EXPECT_EQ(window->addressBox()->currentText(), slow);
+    server.finishSlow();
+    ASSERT_TRUE(waitForText(window));
+
+    const QString missing = QUrl::fromLocalFile(dir.filePath("fehlt.html")).toString();
+    window->addressBox()->setEditText(missing);
+    click(window, "Command1");
+    ASSERT_TRUE(waitForText(window));
+    EXPECT_EQ(window->addressList(), QStringList({ missing, slow, start }));
+    // The engine's own error page is German, and it asks sites for German pages.
+    EXPECT_EQ(evaluate(window, "document.documentElement.lang").toString(), "de");
+    EXPECT_EQ(evaluate(window, "navigator.language").toString(), "de-DE");
 }
 
 TEST_F(BrowserWindow, HistorySurvivesARestartAndOnly102LinesReachTheDisk)
@@ -239,7 +327,7 @@ TEST_F(BrowserWindow, HistorySurvivesARestartAndOnly102LinesReachTheDisk)
     EXPECT_EQ(again->addressList().at(1), "file:///alt/0.html");
 }
 
-TEST_F(BrowserWindow, FavouritesAreAddedAndOpenedInTheMainWindow)
+TEST_F(BrowserWindow, FavouritesAreAddedOpenedAndRemovedWithoutLosingAny)
 {
     const QString start = page("start.html", "<body>Start</body>");
     const QString other = page("other.html", "<title>Andere</title><body>Andere Seite</body>");
@@ -256,13 +344,30 @@ TEST_F(BrowserWindow, FavouritesAreAddedAndOpenedInTheMainWindow)
     EXPECT_TRUE(favourites->isVisible());
     EXPECT_EQ(favourites->entries(), QStringList({ other, other }));
     auto* list = favourites->findChild<QListWidget*>("List1");
+    list->setFocus();
     list->setCurrentRow(0);
     QSignalSpy ready(window, &frmExplorer::pageTextReady);
-    emit list->itemActivated(list->item(0));
+    QTest::keyClick(list, Qt::Key_Return);
     ASSERT_TRUE(ready.wait(20000));
     EXPECT_EQ(text1(window), "Andere Seite");
-    EXPECT_FALSE(favourites->isVisible());
-    EXPECT_TRUE(boxes.boxes().isEmpty());
+    EXPECT_FALSE(favourites->isVisible()); // hidden, still loaded
+
+    // Added while the favourites window was hidden: shown again, it lists the new one, and
+    // removing another entry keeps it on disk.
+    window->addressBox()->setEditText(start);
+    click(window, "Command13");
+    click(window, "Command14");
+    EXPECT_EQ(windows->loadedFavourites(), favourites);
+    EXPECT_EQ(favourites->entries(), QStringList({ other, other, start }));
+    const auto items = list->findItems(other, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 2);
+    list->setCurrentItem(items.first());
+    boxes.queueAnswer(MessageBoxes::Answer::Yes);
+    click(favourites, "Command2");
+    EXPECT_EQ(fileBytes("favoriten.Dat"), (other + "\r\n" + start + "\r\n").toUtf8());
+    EXPECT_EQ(favourites->entries(), QStringList({ other, start }));
+    ASSERT_EQ(boxes.boxes().size(), 1);
+    EXPECT_EQ(boxes.boxes().first().text, "Markierten Favoriten jetzt entfernen ?");
 }
 
 TEST_F(BrowserWindow, ZoomSetsTheBodysStyleOrTheViewsFactorOnFramesets)
@@ -332,10 +437,12 @@ TEST_F(BrowserWindow, StartPageSearchAndOpenFileGoThroughTheAddressBox)
     EXPECT_EQ(chooser.lastRequest().title, "HTML oder ActiveX-Dokumente öffnen");
     EXPECT_EQ(chooser.lastRequest().kind, suite::FileDialogKind::Open);
 
-    page("datei.html", "<body>Aus der Datei</body>");
-    chooser.setNextFileName(dir.filePath("datei.html"));
+    // Any file name works, also one with characters that mean something in an address.
+    page("datei #1?%.html", "<body>Aus der Datei</body>");
+    chooser.setNextFileName(dir.filePath("datei #1?%.html"));
     trigger(window, "mnuFileOpen");
-    EXPECT_EQ(window->addressBox()->currentText(), "file://" + dir.path() + "/datei.html");
+    EXPECT_EQ(
+        window->addressBox()->currentText(), "file://" + dir.path() + "/datei %231%3F%25.html");
     ASSERT_TRUE(waitForText(window));
     EXPECT_EQ(text1(window), "Aus der Datei");
 }
@@ -414,21 +521,48 @@ TEST_F(BrowserWindow, ProgramsAreStartedOrAMessageSaysTheyAreMissing)
     EXPECT_EQ(boxes.boxes().size(), 1);
 }
 
-TEST_F(BrowserWindow, OfflineModeNavigatesOnceAndUncheckingLoadsNothing)
+TEST_F(BrowserWindow, OfflineKeepsTheShownPageAndRefusesWebPagesInGerman)
 {
-    const QString start = page("start.html", "<body>Start</body>");
+    suite::test::TinyWebServer server;
+    server.setPage("/netz.html", "<html><head><title>Netz</title></head><body>Aus dem Netz</body>");
+    server.setPage("/weiter.html", "<html><head><title>Weiter</title></head><body>Weiter</body>");
+    const QString start = page("start.html", "<title>Start</title><body>Start</body>");
     writeIni(start, start);
     frmExplorer* window = openBrowser();
+    ASSERT_TRUE(go(window, server.address("/netz.html")));
+    ASSERT_EQ(text1(window), "Aus dem Netz");
+
     QSignalSpy loads(window->browser(), &QWebEngineView::loadStarted);
     trigger(window, "mnuOff");
     EXPECT_TRUE(window->findChild<QAction*>("mnuOff")->isChecked());
     EXPECT_TRUE(window->browser()->Offline());
-    ASSERT_TRUE(waitForText(window)); // local pages still load
+    QTest::qWait(500);
+    EXPECT_EQ(loads.size(), 0);
+    EXPECT_EQ(text1(window), "Aus dem Netz");
+    EXPECT_EQ(window->windowTitle(), "Netz");
+
+    // A web page asked for while offline is not fetched; the window says why, in German.
+    const QString next = server.address("/weiter.html");
+    ASSERT_TRUE(go(window, next));
+    EXPECT_TRUE(text1(window).contains("im Offline-Modus nicht verfügbar"))
+        << text1(window).toStdString();
+    EXPECT_EQ(window->windowTitle(), "Offline-Modus");
+    EXPECT_EQ(window->addressList().first(), next);
+    EXPECT_EQ(server.requests(), QStringList({ "/netz.html" }));
+
+    // Local pages still load; switching offline mode off loads nothing, on again with a local
+    // page loads it once.
+    ASSERT_TRUE(go(window, start));
     EXPECT_EQ(text1(window), "Start");
+    loads.clear();
     trigger(window, "mnuOff");
     EXPECT_FALSE(window->browser()->Offline());
-    QTest::qWait(200);
+    QTest::qWait(300);
+    EXPECT_EQ(loads.size(), 0);
+    trigger(window, "mnuOff");
+    ASSERT_TRUE(waitForText(window));
     EXPECT_EQ(loads.size(), 1);
+    EXPECT_EQ(text1(window), "Start");
 }
 
 TEST_F(BrowserWindow, APageOpeningAWindowGetsANewBrowserWindowOfItsOwn)
@@ -453,6 +587,52 @@ TEST_F(BrowserWindow, APageOpeningAWindowGetsANewBrowserWindowOfItsOwn)
     EXPECT_EQ(opened->addressList().first().section('/', -1), "neu.html");
     EXPECT_EQ(window->addressList(), QStringList({ start }));
     EXPECT_EQ(windows->mainWindow(), window);
+}
+
+TEST_F(BrowserWindow, EachWindowHasItsOwnSpeechAndItsStopEndsOnlyThat)
+{
+    services.createSynthesizer = [this](QWidget* parent) { return turns.newSynthesizer(parent); };
+    windows = std::make_unique<suite::browser::BrowserWindows>(services);
+    const QString start = page("start.html", "<title>Erste</title><body>Erste Seite</body>");
+    page("neu.html", "<title>Neu</title><body>Neues Fenster</body>");
+    writeIni(start, start);
+    frmExplorer* first = openBrowser();
+    click(first, "Command2");
+    ASSERT_EQ(speechEngine.queued().size(), 1);
+
+    // A page opens a second window; its start does not silence the first one.
+    frmExplorer* second = nullptr;
+    QObject::connect(windows.get(), &suite::browser::BrowserWindows::windowCreated, windows.get(),
+        [&](frmExplorer* made) { second = made; });
+    evaluate(first, "window.open('neu.html'); true");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second && text1(second) == "Neues Fenster"; }, 20000));
+    EXPECT_EQ(speechEngine.stopCount(), 0);
+    ASSERT_EQ(speechEngine.queued().size(), 1);
+    EXPECT_EQ(speechEngine.queued().first().text, "Erste Seite");
+
+    // The second window's speech waits its turn; its "Stop" drops only that.
+    click(second, "Command2");
+    click(second, "Command3");
+    EXPECT_EQ(speechEngine.stopCount(), 0);
+    EXPECT_EQ(speechEngine.queued().size(), 1);
+
+    // Only the window whose speech is heard moves its mouth.
+    auto* firstMouth = first->findChild<suite::SpeechSynthesizer*>("DirectSS1");
+    auto* secondMouth = second->findChild<suite::SpeechSynthesizer*>("DirectSS1");
+    ASSERT_TRUE(firstMouth && secondMouth);
+    speechEngine.sendLevel(0.8);
+    EXPECT_GT(firstMouth->opening(), 0.5);
+    EXPECT_EQ(secondMouth->opening(), 0);
+
+    // The first window's "Stop" ends its speech; the second one's next text is heard then.
+    click(second, "Command2");
+    click(first, "Command3");
+    EXPECT_EQ(speechEngine.stopCount(), 1);
+    ASSERT_EQ(speechEngine.queued().size(), 1);
+    EXPECT_EQ(speechEngine.queued().first().text, "Neues Fenster");
+    speechEngine.sendLevel(0.8);
+    EXPECT_EQ(firstMouth->opening(), 0);
+    EXPECT_GT(secondMouth->opening(), 0.5);
 }
 
 TEST_F(BrowserWindow, TheLayoutFollowsTheWindowAndNeverGoesNegative)

@@ -72,11 +72,12 @@ TEST_F(Favourites, WithoutAFileTheWindowSaysSoAndOpensEmpty)
     EXPECT_EQ(form->windowTitle(), "Favoriten");
 }
 
-TEST_F(Favourites, TheListIsSortedAndNothingIsMarkedAtFirst)
+TEST_F(Favourites, TheListIsSortedAlphabeticallyAndNothingIsMarkedAtFirst)
 {
-    put("http://z/\r\nhttp://a/\r\nhttp://z/\r\n");
+    put("http://z/\r\nZeit.de\r\nhttp://a/\r\namazon.de\r\nhttp://z/\r\n");
     Form2* form = open();
-    EXPECT_EQ(form->entries(), QStringList({ "http://a/", "http://z/", "http://z/" }));
+    EXPECT_EQ(form->entries(),
+        QStringList({ "amazon.de", "http://a/", "http://z/", "http://z/", "Zeit.de" }));
     EXPECT_TRUE(list(form)->selectedItems().isEmpty());
     EXPECT_FALSE(removeButton(form)->isEnabled());
     select(form, "http://a/");
@@ -123,7 +124,7 @@ TEST_F(Favourites, RemovingRewritesTheFileSortedWithoutEmptyLines)
     boxes.queueAnswer(MessageBoxes::Answer::Yes);
     QTest::mouseClick(removeButton(form), Qt::LeftButton);
     EXPECT_EQ(bytes(), "http://a/\r\nhttp://z/\r\n");
-    EXPECT_EQ(form->entries(), QStringList({ "", "  http://a/", "http://z/" }));
+    EXPECT_EQ(form->entries(), QStringList({ "http://a/", "http://z/" }));
     EXPECT_TRUE(list(form)->selectedItems().isEmpty());
 }
 

@@ -2,6 +2,7 @@
 #include "browser/BrowserIni.h"
 #include "browser/DesktopPrograms.h"
 #include "core/KeyStore.h"
+#include "core/Twips.h"
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeProgramStarter.h"
 #include "fakes/QtPrinters.h"
@@ -76,6 +77,14 @@ TEST_F(Settings, ShowsItsDesignTextsAndSavesTrimmedValues)
     EXPECT_EQ(dialog->windowTitle(), "Info");
     EXPECT_EQ(field(dialog, "Text1")->text(), BrowserIni::initialStartPage());
     EXPECT_EQ(field(dialog, "Text2")->text(), BrowserIni::defaultSearchEngine());
+    // The two engraved separators are the line array Line1(0) to Line1(3).
+    const double dpi = dialog->logicalDpiY();
+    for (const auto& [name, twips] : { std::pair { "Line10", 840 }, { "Line11", 840 },
+             { "Line12", 2520 }, { "Line13", 2520 } }) {
+        const QWidget* line = dialog->findChild<QWidget*>(name);
+        ASSERT_NE(line, nullptr) << name;
+        EXPECT_NEAR(line->y(), suite::twips::toPixels(twips, dpi), 1) << name;
+    }
     field(dialog, "Text1")->setText("  file:///start.html  ");
     field(dialog, "Text2")->setText("");
     QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);

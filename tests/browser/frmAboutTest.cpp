@@ -36,6 +36,10 @@ TEST(AboutWindow, TheTextComesUpFromBelowOnATimerAndExitCloses)
 
     QLabel* exit = about->exitLabel();
     EXPECT_EQ(exit->text(), " EXIT ");
+    ASSERT_NE(about->findChild<QWidget*>("Shape1"), nullptr);
+    ASSERT_NE(about->findChild<QWidget*>("Shape2"), nullptr);
+    EXPECT_TRUE(about->findChild<QWidget*>("Shape1")->geometry().contains(
+        about->findChild<QWidget*>("Shape2")->geometry()));
     QTest::mouseMove(about, QPoint(5, 5));
     EXPECT_EQ(exit->palette().color(QPalette::WindowText), QColor(0x80, 0x80, 0x80));
     QTest::mouseMove(exit, QPoint(2, 2));
