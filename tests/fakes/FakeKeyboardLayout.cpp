@@ -42,6 +42,11 @@ FakeKeyboardLayout::FakeKeyboardLayout(Kind kind)
         m_scanCodes.insert(quint16(key), quint16(scan));
     for (int f = 0; f < 10; ++f)
         m_scanCodes.insert(quint16(112 + f), quint16(0x3B + f));
+    m_scanCodes.insert(122, 0x57); // F11
+    m_scanCodes.insert(123, 0x58); // F12
+    m_scanCodes.insert(19, 0x45); // Pause
+    for (quint16 letter = 'A'; letter <= 'Z'; ++letter)
+        m_lockShifts.append(letter);
     if (!german) {
         addKey(0xBA, 0x27, u';', u':');
         addKey(0xBB, 0x0D, u'=', u'+');
@@ -57,6 +62,8 @@ FakeKeyboardLayout::FakeKeyboardLayout(Kind kind)
         return;
     }
     addKey(0xDB, 0x0C, u'ß', u'?');
+    m_lockChanges = 0xDB;
+    m_lockShifts.append({ 0xBA, 0xC0, 0xDE });
     addKey(0xBA, 0x1A, u'ü', u'Ü');
     addKey(0xBB, 0x1B, u'+', u'*');
     addKey(0xC0, 0x27, u'ö', u'Ö');
@@ -92,7 +99,14 @@ std::optional<browser::KeyScan> FakeKeyboardLayout::keyFor(char16_t character) c
     const auto found = m_keys.constFind(character);
     if (found == m_keys.cend())
         return std::nullopt;
-    return *found;
+    browser::KeyScan key = *found;
+    if (!m_capsLock || key.otherModifiers)
+        return key;
+    if (key.virtualKey == m_lockChanges && !key.shift)
+        return std::nullopt;
+    if (m_lockShifts.contains(key.virtualKey))
+        key.shift = !key.shift;
+    return key;
 }
 
 quint16 FakeKeyboardLayout::scanCodeFor(quint16 virtualKey) const

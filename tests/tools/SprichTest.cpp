@@ -175,3 +175,43 @@ TEST(sprich, ADisplayThatCannotBeReachedIsNoReasonToFail)
     const SprichRun r = sprich({ "Hallo" }, env);
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
 }
+
+// A speed tag in front of the text means the same on both paths: it sets the rate, is not
+// spoken, and wins over --rate.
+TEST(sprich, TheSpeedTagSetsTheRateInTheWavFileAsItDoesForTheCharacter)
+{
+    QTemporaryDir dir;
+    const QString text = "Eins zwei drei vier fünf sechs sieben acht neun zehn";
+    ASSERT_EQ(sprich({ "--rate", "250", "--wav", dir.filePath("rate.wav"), text }).exitCode, 0);
+    const SprichRun tagged
+        = sprich({ "--rate", "90", "--wav", dir.filePath("tag.wav"), "\\Spd=250\\" + text });
+    ASSERT_EQ(tagged.exitCode, 0) << tagged.err.toStdString();
+    EXPECT_EQ(readAll(dir.filePath("tag.wav")).size(), readAll(dir.filePath("rate.wav")).size());
+
+    QProcessEnvironment env;
+    env.insert("SPRACHAUSGABE_SPEECH_LOG", dir.filePath("log.jsonl"));
+    ASSERT_EQ(sprich({ "--rate", "90", "\\Spd=250\\Hallo" }, env).exitCode, 0);
+    QStringList spoken;
+    for (const QByteArray& line : readAll(dir.filePath("log.jsonl")).split('\n')) {
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        if (o.value("op").toString() == "Speak")
+            spoken << o.value("args").toArray().first().toString();
+    }
+    EXPECT_EQ(spoken, QStringList { "\\Spd=250\\Hallo" }) << "not a second tag in front";
+}
+
+// Where XDG_RUNTIME_DIR is unset (a terminal opened with su, a cron job) the output holds
+// only what was asked for.
+TEST(sprich, AnUnsetRuntimeDirectoryLeavesTheOutputClean)
+{
+    QTemporaryDir dir;
+    QProcessEnvironment env;
+    env.insert("XDG_RUNTIME_DIR", "<unset>");
+    for (const QStringList& args :
+        { QStringList { "--wav", dir.filePath("x.wav"), "Hallo" }, QStringList { "Hallo" } }) {
+        const SprichRun r = sprich(args, env);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.err.toStdString(), "");
+        EXPECT_EQ(r.out.toStdString(), "");
+    }
+}

@@ -36,7 +36,7 @@ public:
     CaptureTool& operator=(const CaptureTool&) = delete;
 
     // Shows the viewer, not modal, in front; a new one when none is open. The viewer is a
-    // window of its own, placed over the owner.
+    // window of its own, centred on the screen wherever the owner is.
     frmAnzeige* open(QWidget* owner);
 
 private:

@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 
-#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace suite::browser {
 
@@ -31,11 +33,6 @@ int heldBit(quint16 key)
     return key == vk::Shift ? ShiftHeld : key == vk::Control ? ControlHeld : AltHeld;
 }
 
-bool isAsciiLetter(char32_t c)
-{
-    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
-}
-
 // The code point starting at index, which is moved past it. The sequence has been checked
 // for halves of surrogate pairs before.
 char32_t codePointAt(QStringView text, qsizetype& index)
@@ -47,7 +44,8 @@ char32_t codePointAt(QStringView text, qsizetype& index)
 }
 
 // The number a text starts with, read as far as it goes (blanks first are skipped); 0 when
-// it does not start with one.
+// it does not start with one. Too large for a double it is an infinity of its sign, too
+// small a zero: never anything a cast to an integer would choke on but an infinity.
 double leadingNumber(QStringView text)
 {
     qsizetype i = 0;
@@ -88,7 +86,21 @@ double leadingNumber(QStringView text)
         else
             i = mark;
     }
-    return number.toDouble();
+    // QByteArray::toDouble() would give 0 for "1e400"; the C locale's reading keeps its size.
+    return QLocale::c().toDouble(QString::fromLatin1(number));
+}
+
+// The repeat count of "{x N}": N rounded to a whole number, 1 for anything below 1, and
+// nullopt for anything above the bound, however large. The value is compared while it is a
+// double; only a count in range is converted.
+std::optional<qint64> repeatCount(QStringView text)
+{
+    const double value = std::nearbyint(leadingNumber(text));
+    if (!(value <= double(KeySequenceParser::MaxRecords)))
+        return std::nullopt;
+    if (value < 1)
+        return 1;
+    return qint64(value);
 }
 
 class ParseRun {
@@ -96,7 +108,6 @@ public:
     ParseRun(const KeyboardLayout& layout, const QString& sequence)
         : m_layout(layout)
         , m_sequence(sequence)
-        , m_capsLock(layout.capsLockOn())
         , m_lastCloseParen(sequence.lastIndexOf(u')'))
         , m_lastCloseBrace(sequence.lastIndexOf(u'}'))
     {
@@ -202,18 +213,16 @@ private:
         m_position = close + 1;
 
         const QList<QStringView> parts = text.split(u' ');
-        qint64 count = 1;
-        if (parts.size() > 1) {
-            const double value = std::nearbyint(leadingNumber(parts.at(1)));
-            if (value > double(KeySequenceParser::MaxRecords))
-                return fail(QStringLiteral("Die Wiederholungszahl in „{%1}“ ist zu groß: "
-                                           "höchstens %2; die Tastenfolge wurde nicht gesendet.")
-                                .arg(text.toString())
-                                .arg(KeySequenceParser::MaxRecords));
-            count = std::max<qint64>(1, qint64(value));
-        }
+        std::optional<qint64> count = 1;
+        if (parts.size() > 1)
+            count = repeatCount(parts.at(1));
+        if (!count)
+            return fail(QStringLiteral("Die Wiederholungszahl in „{%1}“ ist zu groß: "
+                                       "höchstens %2; die Tastenfolge wurde nicht gesendet.")
+                            .arg(text.left(80).toString())
+                            .arg(KeySequenceParser::MaxRecords));
         if (const std::optional<NamedKey> named = keyNamed(parts.at(0))) {
-            for (qint64 n = 0; n < count; ++n) {
+            for (qint64 n = 0; n < *count; ++n) {
                 if (!addKeyPress(named->virtualKey, false, named->extended))
                     return false;
             }
@@ -222,7 +231,7 @@ private:
         qsizetype first = 0;
         const char32_t character = codePointAt(text, first);
         const std::optional<KeyScan> key = keyForCharacter(character, false);
-        for (qint64 n = 0; n < count; ++n) {
+        for (qint64 n = 0; n < *count; ++n) {
             const bool ok
                 = key ? addKeyPress(key->virtualKey, key->shift, false) : addCharEvent(character);
             if (!ok)
@@ -233,11 +242,10 @@ private:
 
     bool sendChar(char32_t character)
     {
-        std::optional<KeyScan> key = keyForCharacter(character, true);
+        // The layout's Shift need already takes the Caps Lock state into account.
+        const std::optional<KeyScan> key = keyForCharacter(character, true);
         if (!key)
             return addCharEvent(character);
-        if (m_capsLock && isAsciiLetter(character))
-            key->shift = !key->shift;
         return addKeyPress(key->virtualKey, key->shift, false);
     }
 
@@ -311,7 +319,6 @@ private:
 
     const KeyboardLayout& m_layout;
     const QString& m_sequence;
-    const bool m_capsLock;
     // Where the last ")" and "}" are: a search that starts after them fails at once, so
     // many unmatched brackets cost no rescans of the rest.
     const qsizetype m_lastCloseParen;

@@ -17,7 +17,6 @@ public:
     void refresh() override { }
     std::optional<KeyScan> keyFor(char16_t) const override { return std::nullopt; }
     quint16 scanCodeFor(quint16) const override { return 0; }
-    bool capsLockOn() const override { return false; }
     Result deliver(const std::vector<KeyRecord>&) override { return Result::failure(m_reason); }
 
 private:

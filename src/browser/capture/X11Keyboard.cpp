@@ -7,6 +7,7 @@
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 namespace suite::browser {
@@ -20,6 +21,24 @@ const quint16 otherKeyCodes[] = { 0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF, 0xC0, 0xDB
     0xF3, 0xF4, 0xF5, 0x92, 0x93, 0x94, 0x95, 0x96 };
 
 constexpr int Levels = 4; // Shift and AltGr levels of a key
+
+// The keysym a key types with the given core modifiers in the given group, as clients read
+// it: the key's type decides what Shift and Lock do, and a Lock the type leaves alone makes
+// the character a capital.
+KeySym typedSymbol(XkbDescPtr xkb, int code, int group, unsigned modifiers)
+{
+    unsigned consumed = 0;
+    KeySym symbol = NoSymbol;
+    if (!XkbTranslateKeyCode(
+            xkb, KeyCode(code), XkbBuildCoreState(modifiers, group), &consumed, &symbol))
+        return NoSymbol;
+    if ((modifiers & LockMask) && !(consumed & LockMask)) {
+        KeySym lower = NoSymbol, upper = NoSymbol;
+        XConvertCase(symbol, &lower, &upper);
+        symbol = upper;
+    }
+    return symbol;
+}
 
 } // namespace
 
@@ -40,6 +59,9 @@ void X11Keyboard::refresh()
 
     m_characters.clear();
     m_keycodes.clear();
+    XkbDescPtr xkb = XkbGetMap(display, XkbAllClientInfoMask, XkbUseCoreKbd);
+    if (!xkb)
+        return;
     QMap<int, quint16> keyOfCode; // ordered, so the lowest key code wins a tie
     std::size_t nextOther = 0;
     for (int code = m_minKeycode; code <= m_maxKeycode; ++code) {
@@ -58,16 +80,26 @@ void X11Keyboard::refresh()
         m_keycodes.insert(key, quint8(code));
         keyOfCode.insert(code, key);
     }
-    // The lowest level that types a character wins: no Shift before Shift before AltGr.
-    for (int level = 0; level < Levels; ++level) {
+    // What each key types now without and with Shift, the lock included; no Shift wins
+    // over Shift, and both over AltGr.
+    const unsigned lock = m_capsLock ? LockMask : 0;
+    for (const bool shift : { false, true }) {
+        for (auto it = keyOfCode.cbegin(); it != keyOfCode.cend(); ++it) {
+            const KeySym symbol
+                = typedSymbol(xkb, it.key(), state.group, lock | (shift ? ShiftMask : 0));
+            if (x11keysyms::isPrintableLatin1(symbol) && !m_characters.contains(char16_t(symbol)))
+                m_characters.insert(char16_t(symbol), KeyScan { it.value(), shift, false });
+        }
+    }
+    for (int level = 2; level < Levels; ++level) {
         for (auto it = keyOfCode.cbegin(); it != keyOfCode.cend(); ++it) {
             const KeySym symbol
                 = XkbKeycodeToKeysym(display, KeyCode(it.key()), state.group, level);
-            if (!x11keysyms::isPrintableLatin1(symbol) || m_characters.contains(char16_t(symbol)))
-                continue;
-            m_characters.insert(char16_t(symbol), KeyScan { it.value(), level == 1, level >= 2 });
+            if (x11keysyms::isPrintableLatin1(symbol) && !m_characters.contains(char16_t(symbol)))
+                m_characters.insert(char16_t(symbol), KeyScan { it.value(), false, true });
         }
     }
+    XkbFreeKeyboard(xkb, 0, True);
 }
 
 std::optional<KeyScan> X11Keyboard::keyFor(char16_t character) const
@@ -78,10 +110,18 @@ std::optional<KeyScan> X11Keyboard::keyFor(char16_t character) const
     return *found;
 }
 
+quint8 X11Keyboard::keycodeFor(quint16 virtualKey) const
+{
+    if (const quint8 code = m_keycodes.value(virtualKey))
+        return code;
+    const unsigned long symbol = x11keysyms::forVirtualKey(virtualKey);
+    return symbol ? quint8(XKeysymToKeycode(m_display->get(), symbol)) : 0;
+}
+
 quint16 X11Keyboard::scanCodeFor(quint16 virtualKey) const
 {
     // Key codes of the X server are the kernel's scan codes plus 8.
-    const quint8 code = m_keycodes.value(virtualKey);
+    const quint8 code = keycodeFor(virtualKey);
     return code >= 8 ? quint16(code - 8) : 0;
 }
 
@@ -117,7 +157,7 @@ Result X11Keyboard::deliver(const std::vector<KeyRecord>& records)
         if (record.isCharacter()) {
             symbol = x11keysyms::forCharacter(record.scanCode);
         } else {
-            code = m_keycodes.value(record.virtualKey);
+            code = keycodeFor(record.virtualKey);
             if (code == 0) {
                 symbol = x11keysyms::forVirtualKey(record.virtualKey);
                 if (symbol == NoSymbol)
@@ -125,7 +165,6 @@ Result X11Keyboard::deliver(const std::vector<KeyRecord>& records)
                                                           "dieser Tastatur nicht; nichts wurde "
                                                           "gesendet.")
                                                .arg(record.virtualKey));
-                code = quint8(XKeysymToKeycode(display, symbol));
             }
         }
         if (code == 0) {
@@ -140,7 +179,18 @@ Result X11Keyboard::deliver(const std::vector<KeyRecord>& records)
                 borrowed.insert(symbol, code);
             }
         }
-        steps.push_back({ code, !record.isKeyUp() });
+        // A character on a borrowed key has no key type that takes Caps Lock into account,
+        // so the clients would make a capital of it: the lock is off while it is typed.
+        const bool unlocked = m_capsLock && record.isCharacter();
+        if (unlocked && !record.isKeyUp()) {
+            if (!steps.empty() && steps.back().kind == Step::Kind::Relock)
+                steps.pop_back(); // the lock stays off between two characters
+            else
+                steps.push_back({ Step::Kind::Unlock });
+        }
+        steps.push_back({ Step::Kind::Key, code, !record.isKeyUp() });
+        if (unlocked && record.isKeyUp())
+            steps.push_back({ Step::Kind::Relock });
     }
 
     X11ErrorTrap trap(display);
@@ -150,9 +200,17 @@ Result X11Keyboard::deliver(const std::vector<KeyRecord>& records)
         XChangeKeyboardMapping(display, it.value(), 2, symbols, 1);
     }
     XSync(display, False);
+    // The server carries out the requests in order, a delayed key event included, so a
+    // change of the lock comes exactly between the events around it.
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        const unsigned long delay = (steps[i].press && i > 0) ? unsigned(m_delayMs) : 0;
-        XTestFakeKeyEvent(display, steps[i].keycode, steps[i].press ? True : False, delay);
+        const Step& step = steps[i];
+        if (step.kind != Step::Kind::Key) {
+            XkbLockModifiers(
+                display, XkbUseCoreKbd, LockMask, step.kind == Step::Kind::Relock ? LockMask : 0);
+            continue;
+        }
+        const unsigned long delay = (step.press && i > 0) ? unsigned(m_delayMs) : 0;
+        XTestFakeKeyEvent(display, step.keycode, step.press ? True : False, delay);
     }
     XSync(display, False);
     if (!borrowed.isEmpty()) {

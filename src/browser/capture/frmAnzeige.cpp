@@ -33,9 +33,13 @@ constexpr int DisplayLeftTwips = 120;
 constexpr int DisplayTopTwips = 1030;
 constexpr int DisplayWidthTwips = 6495;
 constexpr int DisplayHeightTwips = 3345;
-// The layout keeps the display this much narrower and lower than the window.
-constexpr int DisplayMarginAcrossTwips = 350;
-constexpr int DisplayMarginDownTwips = 1550;
+// The layout keeps the display this much narrower and lower than the window's inside, so
+// that it fills the window at every size as it does at the design size. (The margins of
+// the original layout, 350 and 1550, counted from the outside of a window with its frame
+// and title bar; taken from the inside they left a blank strip under the display.)
+constexpr int DisplayMarginAcrossTwips = ClientWidthTwips - DisplayWidthTwips;
+constexpr int DisplayMarginDownTwips = ClientHeightTwips - DisplayHeightTwips;
+constexpr int Image1LeftMarginTwips = 250;
 constexpr int TitleWidthTwips = 4905;
 
 // The font, made smaller in half points where the installed typeface writes the text wider
@@ -234,7 +238,8 @@ void frmAnzeige::Form_Resize()
     Picture1->resize(display);
     if (!Picture1->isHidden())
         farbverlauf();
-    Image1->move(pixelsAcross(widthTwips - 250), pixelsDown(heightTwips - 600));
+    // In the bottom right corner, under the display rather than over the picture.
+    Image1->move(pixelsAcross(widthTwips - Image1LeftMarginTwips), height() - Image1->height());
 }
 
 QColor frmAnzeige::buttonColour(const QToolButton* button) const
@@ -297,8 +302,10 @@ void frmAnzeige::closeEvent(QCloseEvent* event)
         return;
     }
     // Form_Unload: the overlay and the capture core go with the viewer.
-    if (m_overlay)
+    if (m_overlay) {
+        m_overlay->disconnect(this);
         m_overlay->close();
+    }
     Timer->stop();
     event->accept();
 }

@@ -39,6 +39,9 @@ Form1& frmAnzeige::form1()
 
 void frmAnzeige::showCapture(const QPixmap& picture)
 {
+    // A region before may have left the display at its own size: this capture fills the
+    // whole area again, whether or not the window's size changes.
+    AnzeigePic->resize(AnzeigePicCont->size());
     AnzeigePic->setPicture(picture);
 }
 
@@ -112,8 +115,10 @@ void frmAnzeige::Timer_Timer()
 
 void frmAnzeige::showOverlay()
 {
-    if (m_overlay)
+    if (m_overlay) {
+        m_overlay->disconnect(this);
         m_overlay->close();
+    }
     m_overlay = new frmDummy(m_grabber);
     connect(m_overlay, &frmDummy::dragStarted, this, [this] { showMinimized(); });
     connect(m_overlay, &frmDummy::regionChosen, this, &frmAnzeige::regionChosen);

@@ -2,6 +2,7 @@
 
 #include "core/Twips.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,10 +17,13 @@ namespace suite::browser {
 
 namespace {
 
-// A number as the locale writes it by default: whole numbers without decimals.
+// A number as the locale writes it by default: whole numbers without decimals, and no
+// thousands separator, which would make "1.234" of a position on a wide screen.
 QString localeNumber(double value)
 {
-    return QLocale().toString(value, 'g', 7);
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 7);
 }
 
 } // namespace
@@ -139,10 +143,26 @@ QPixmap frmDummy::markedPicture() const
 
 void frmDummy::finish(const QPixmap& picture)
 {
+    announce(picture);
+    close();
+}
+
+void frmDummy::announce(const QPixmap& picture)
+{
     m_dragging = false;
     Label1->hide();
+    if (m_announced)
+        return;
+    m_announced = true;
     emit regionChosen(picture);
-    close();
+}
+
+void frmDummy::closeEvent(QCloseEvent* event)
+{
+    // Closed by the window manager or Alt+F4: the same end as Escape, so the viewer that
+    // hid itself for the overlay comes back.
+    announce(QPixmap());
+    QWidget::closeEvent(event);
 }
 
 void frmDummy::paintEvent(QPaintEvent*)

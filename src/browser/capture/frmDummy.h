@@ -33,7 +33,8 @@ public:
 signals:
     // The button went down: the viewer shows itself minimized, the overlay stays on top.
     void dragStarted();
-    // The marked part of the screen, or a null picture after a too small drag (or Escape).
+    // The marked part of the screen, or a null picture after a too small drag, Escape or
+    // any other close. Comes exactly once, before the overlay closes.
     void regionChosen(const QPixmap& picture);
 
 protected:
@@ -41,6 +42,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -49,11 +51,13 @@ private:
     void Form_MouseUp(QPointF position);
     QPixmap markedPicture() const;
     void finish(const QPixmap& picture);
+    void announce(const QPixmap& picture);
 
     ScreenGrabber& m_grabber;
     QImage m_frozen;
     QLabel* Label1;
     bool m_dragging = false;
+    bool m_announced = false; // regionChosen has been emitted
     QPointF m_start; // pixels from the screen's corner (device-independent)
     QPointF m_pointer;
     double m_twipsPerPixelX = 15;

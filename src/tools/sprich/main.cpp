@@ -1,6 +1,7 @@
 // sprich: speaks a text through one of the suite's characters, or into a WAV file.
 //   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
 #include "core/Paths.h"
+#include "core/Platform.h"
 #include "speech/Character.h"
 #include "speech/EspeakEngine.h"
 #include "speech/SpeedTag.h"
@@ -118,9 +119,13 @@ int writeWav(const Options& options, const QString& characterFile)
     CharacterData data;
     if (Result r = CharacterFile::load(characterFile, &data); !r)
         return fail(r.error);
+    // A speed tag at the start reads as it does for the character: it sets the rate and is
+    // not spoken.
+    const SpeedTag tag
+        = SpeedTag::split(options.text, options.rate > 0 ? options.rate : data.wordsPerMinute);
     Utterance utterance;
-    utterance.text = options.text;
-    utterance.wordsPerMinute = options.rate > 0 ? options.rate : data.wordsPerMinute;
+    utterance.text = tag.text;
+    utterance.wordsPerMinute = tag.wordsPerMinute;
     utterance.voice = data.voice;
     utterance.voice.language = options.language;
     if (Result r = synthesizeToWav(utterance, options.wavPath); !r)
@@ -150,8 +155,10 @@ int speakThroughCharacter(QApplication& app, const Options& options)
             app.quit();
     });
     character->Show();
+    // The text's own speed tag wins over --rate, as on the --wav path.
+    const bool tagged = SpeedTag::split(options.text).present;
     character->Speak(
-        options.rate > 0 ? SpeedTag::compose(options.rate, options.text) : options.text);
+        options.rate > 0 && !tagged ? SpeedTag::compose(options.rate, options.text) : options.text);
     character->Hide();
     app.exec();
     agent.UnloadCharacter(id);
@@ -162,6 +169,7 @@ int speakThroughCharacter(QApplication& app, const Options& options)
 
 int main(int argc, char** argv)
 {
+    dropHarmlessQtNotes();
     choosePlatform(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("sprich"));
@@ -179,7 +187,9 @@ int main(int argc, char** argv)
             QStringLiteral("Die Figur (Genie, Merlin, Robby; Vorgabe Genie)."),
             QStringLiteral("NAME") },
         { { QStringLiteral("r"), QStringLiteral("rate") },
-            QStringLiteral("Sprechgeschwindigkeit in Worten pro Minute."), QStringLiteral("WPM") },
+            QStringLiteral("Sprechgeschwindigkeit in Worten pro Minute, wo der Text nicht "
+                           "selbst mit \\Spd=N\\ beginnt."),
+            QStringLiteral("WPM") },
         { { QStringLiteral("l"), QStringLiteral("lang") }, QStringLiteral("Sprache: de oder en."),
             QStringLiteral("de|en") },
         { { QStringLiteral("w"), QStringLiteral("wav") },

@@ -94,6 +94,7 @@ protected:
     // Drags a region on the overlay that "Region" brings up.
     void captureRegion(QPoint from, QPoint to)
     {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return viewer().overlay() == nullptr; }, 5000));
         viewer().cmdRegion_Click();
         ASSERT_TRUE(QTest::qWaitFor([&] { return viewer().overlay() != nullptr; }, 5000));
         drag(viewer().overlay(), from, to);
@@ -209,27 +210,37 @@ TEST_F(CaptureViewerTest, TheButtonUnderThePointerTurnsYellowAndTheDisplayTurnsI
     EXPECT_EQ(colour(button("Command3")), normal);
 }
 
-TEST_F(CaptureViewerTest, TheDisplayFollowsTheWindowSizeAboveItsMargins)
+TEST_F(CaptureViewerTest, TheDisplayFillsTheWindowAsDesignedAndFollowsItsSize)
 {
+    // At the design size the display has its design size, flush with the button row's
+    // left edge and as far from the window's right and lower edges as designed, so no blank
+    // strip lies under the picture.
     viewer().show();
+    const QSize design(pixelsAcross(6495), pixelsDown(3345));
+    EXPECT_EQ(viewer().size(), QSize(pixelsAcross(6750), pixelsDown(4560)));
+    EXPECT_EQ(display()->geometry(), QRect(QPoint(pixelsAcross(120), pixelsDown(1030)), design));
+    EXPECT_EQ(picture()->size(), design);
+    EXPECT_EQ(gradient()->size(), design);
+    const QRect image1 = child<QLabel>("Image1")->geometry();
+    EXPECT_TRUE(viewer().rect().contains(image1));
+    EXPECT_EQ(image1.bottom(), viewer().height() - 1) << "in the bottom right corner";
+    EXPECT_FALSE(image1.intersects(display()->geometry())) << "not over the picture";
+
+    // The margins stay when the window grows.
+    const QSize margins = viewer().size() - display()->size();
     viewer().resize(pixelsAcross(9000), pixelsDown(7000));
-    const int widthTwips = twipsAcross(viewer().width());
-    const int heightTwips = twips::fromPixels(viewer().height(), viewer().logicalDpiY());
-    EXPECT_EQ(
-        display()->size(), QSize(pixelsAcross(widthTwips - 350), pixelsDown(heightTwips - 1550)));
+    EXPECT_EQ(viewer().size() - display()->size(), margins);
     EXPECT_EQ(picture()->size(), display()->size());
     EXPECT_EQ(gradient()->size(), display()->size());
     EXPECT_EQ(gradient()->drawnImage().size(), gradient()->contentsRect().size());
-    EXPECT_EQ(child<QLabel>("Image1")->pos(),
-        QPoint(pixelsAcross(widthTwips - 250), pixelsDown(heightTwips - 600)));
 
-    // 300 twips wide: the width rule does not apply, the display keeps its width.
+    // A window narrower than the margin keeps the display's width, one lower than the
+    // margin its height.
     const int widthBefore = display()->width();
-    viewer().resize(pixelsAcross(300), pixelsDown(7000));
+    viewer().resize(pixelsAcross(240), pixelsDown(7000));
     EXPECT_EQ(display()->width(), widthBefore);
-    // A window lower than the margin keeps the display's height.
     const int heightBefore = display()->height();
-    viewer().resize(pixelsAcross(9000), pixelsDown(1500));
+    viewer().resize(pixelsAcross(9000), pixelsDown(1200));
     EXPECT_EQ(display()->height(), heightBefore);
 }
 
@@ -251,7 +262,7 @@ TEST_F(CaptureViewerTest, TheScreenButtonShowsTheWholeScreenAndTheGradientGoesFo
     EXPECT_TRUE(showsPart(viewer().capture().toImage(), m_screen, QRect(100, 100, 208, 128)));
 }
 
-TEST_F(CaptureViewerTest, ARegionFillsTheDisplayWithItsSizeUntilTheNextResize)
+TEST_F(CaptureViewerTest, ARegionFillsTheDisplayWithItsSizeUntilTheNextResizeOrCapture)
 {
     viewer().show();
     captureRegion(QPoint(300, 200), QPoint(100, 100));
@@ -264,6 +275,34 @@ TEST_F(CaptureViewerTest, ARegionFillsTheDisplayWithItsSizeUntilTheNextResize)
     viewer().resize(viewer().size() + QSize(10, 10));
     EXPECT_EQ(picture()->size(), display()->size());
     EXPECT_EQ(viewer().capture().size(), QSize(200, 100)) << "the picture stays";
+
+    // The next whole-screen or window capture is shown whole, the window's size unchanged.
+    for (void (frmAnzeige::*capture)() :
+        { &frmAnzeige::Command1_Click, &frmAnzeige::Command2_Click }) {
+        captureRegion(QPoint(100, 100), QPoint(300, 200));
+        ASSERT_EQ(picture()->size(), QSize(200, 100));
+        const QSize window = viewer().size();
+        (viewer().*capture)();
+        EXPECT_EQ(viewer().size(), window);
+        EXPECT_EQ(picture()->size(), display()->size());
+        EXPECT_EQ(picture()->grab().toImage().pixel(205, 120) & 0xffffff,
+            viewer().capture().toImage().pixel(205, 120) & 0xffffff)
+            << "the capture beyond the region's size is on the screen";
+    }
+}
+
+TEST_F(CaptureViewerTest, TheViewerComesBackHoweverTheOverlayIsClosed)
+{
+    viewer().show();
+    viewer().cmdRegion_Click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewer().overlay() != nullptr; }, 5000));
+    EXPECT_FALSE(viewer().isVisible());
+    QPointer<frmDummy> overlay = viewer().overlay();
+    overlay->close(); // the window manager's close, Alt+F4
+    EXPECT_TRUE(viewer().isVisible());
+    EXPECT_FALSE(viewer().isMinimized());
+    EXPECT_TRUE(viewer().capture().isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return overlay.isNull(); }, 5000));
 }
 
 TEST_F(CaptureViewerTest, WithoutAPictureClipboardAndSaveDoNothingAndSaySo)

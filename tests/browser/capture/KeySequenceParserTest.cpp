@@ -97,10 +97,28 @@ TEST_F(KeySequenceParserTest, CapitalsTakeShiftAndCapsLockTurnsThatAround)
     m_us.setCapsLock(true);
     EXPECT_EQ(us("A"), press('A', 0x1E));
     EXPECT_EQ(us("a"), shifted('A', 0x1E));
-    // Caps Lock changes letters only.
+    // Caps Lock changes letters only; braces follow the same rule.
     EXPECT_EQ(us("1!"), press('1', 0x02) + shifted('1', 0x02));
+    EXPECT_EQ(us("{a 3}"), times(3, shifted('A', 0x1E)));
+    EXPECT_EQ(us("ü"), character(U'ü')) << "no key for it either way";
+}
+
+// Whatever the lock state, what arrives is what was written: on the German keyboard the
+// lock also acts on the umlauts, and turns the ß key into "ẞ".
+TEST_F(KeySequenceParserTest, CapsLockOnTheGermanKeyboardActsOnUmlautsAndSharpS)
+{
+    const Records off = shifted('G', 0x22) + press('R', 0x13) + press(0xBA, 0x1A)
+        + press(0xDB, 0x0C) + press('E', 0x12);
+    EXPECT_EQ(de("Grüße"), off);
+    EXPECT_EQ(de("{ä 2}Ö"), times(2, press(0xDE, 0x28)) + shifted(0xC0, 0x27));
     m_german.setCapsLock(true);
-    EXPECT_EQ(de("ä"), press(0xDE, 0x28)) << "only A to Z are turned around";
+    const Records on = press('G', 0x22) + shifted('R', 0x13) + shifted(0xBA, 0x1A) + character(U'ß')
+        + shifted('E', 0x12);
+    EXPECT_EQ(de("Grüße"), on);
+    EXPECT_EQ(de("{ä 2}Ö"), times(2, shifted(0xDE, 0x28)) + press(0xC0, 0x27));
+    EXPECT_EQ(de("?1"), shifted(0xDB, 0x0C) + press('1', 0x02)) << "Lock and Shift give \"?\"";
+    EXPECT_EQ(de("+ü"), Records { down(Shift) } + press(0xBA, 0x1A) + Records { up(Shift, 0) })
+        << "a held Shift is not pressed twice";
 }
 
 TEST_F(KeySequenceParserTest, ModifierPrefixesHoldTheirKeyOverTheNextItem)
@@ -124,11 +142,11 @@ TEST_F(KeySequenceParserTest, BracesNameKeysWithRepeatCounts)
     EXPECT_EQ(us("{tab}"), us("{TAB}"));
     EXPECT_EQ(us("{Tab}"), press(Tab, 0x0F));
     EXPECT_EQ(us("{ENTER}"), press(Enter, 0x1C));
-    EXPECT_EQ(us("{F1}{f12}"), press(112, 0x3B) + press(123, 0));
+    EXPECT_EQ(us("{F1}{f12}"), press(112, 0x3B) + press(123, 0x58));
     EXPECT_EQ(us("{LEFT}"), (Records { down(37, KeyFlag::ExtendedKey), up(37, 0x4B) }));
     EXPECT_EQ(us("{BS}"), us("{BACKSPACE}"));
-    EXPECT_EQ(us("{PAUSE}"), press(19, 0));
-    EXPECT_EQ(us("{BREAK}"), (Records { down(19, KeyFlag::ExtendedKey), up(19, 0) }));
+    EXPECT_EQ(us("{PAUSE}"), press(19, 0x45));
+    EXPECT_EQ(us("{BREAK}"), (Records { down(19, KeyFlag::ExtendedKey), up(19, 0x45) }));
     // A character in braces: the layout's key with its Shift, repeated.
     EXPECT_EQ(us("{x 2}"), times(2, press('X', 0x2D)));
     EXPECT_EQ(us("{X 2}"), times(2, shifted('X', 0x2D)));
@@ -152,6 +170,9 @@ TEST_F(KeySequenceParserTest, RepeatCountsReadAsFarAsTheyAreNumbers)
     EXPECT_EQ(us("{x 3e}"), times(3, x));
     EXPECT_EQ(us("{x  3}"), x) << "the count is the second part after one blank";
     EXPECT_EQ(us("{x 2 7}"), times(2, x));
+    // Below 1 counts as 1 however far below, even beyond what an integer holds.
+    for (const char* count : { "-1e300", "-99999999999999999999", "-1e400", "1e-400" })
+        EXPECT_EQ(us(QStringLiteral("{x %1}").arg(QLatin1String(count))), x) << count;
 }
 
 TEST_F(KeySequenceParserTest, TildeIsEnterAndControlCharactersAreTheirKeys)
@@ -216,8 +237,10 @@ TEST_F(KeySequenceParserTest, TooManyEventsAreRefusedAsAWholeBeforeAnythingIsSen
     EXPECT_EQ(us(QStringLiteral("{a %1}").arg(max / 2)).size(), std::size_t(max));
     EXPECT_THAT(refused(QStringLiteral("{a %1}").arg(max / 2 + 1)).error.toStdString(),
         ::testing::HasSubstr("zu lang"));
-    EXPECT_THAT(
-        refused("{a 1e300}").error.toStdString(), ::testing::HasSubstr("Wiederholungszahl"));
+    // Above the bound is refused however far above, even beyond what a double holds.
+    for (const char* count : { "1e300", "1e400", "99999999999999999999" })
+        EXPECT_THAT(refused(QStringLiteral("{a %1}").arg(QLatin1String(count))).error.toStdString(),
+            ::testing::HasSubstr("Wiederholungszahl"));
     EXPECT_THAT(refused("x{TAB 99999999999999999999}").error.toStdString(),
         ::testing::HasSubstr("Wiederholungszahl"));
     refused(QStringLiteral("(%1)").arg(QString(max, u'a')));

@@ -81,6 +81,13 @@ TEST_F(RegionOverlayTest, TheLabelFollowsThePointerWithPositionAndSize)
     sendMouse(m_overlay, QEvent::MouseMove, QPoint(60, 80));
     EXPECT_EQ(label()->text(), "X=60 Y=80; B=-40 H=-20");
 
+    // Positions beyond 999 pixels are whole numbers, not grouped into thousands.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    sendMouse(m_overlay, QEvent::MouseMove, QPoint(1234, 1100));
+    QLocale::setDefault(before);
+    EXPECT_EQ(label()->text(), "X=1234 Y=1100; B=1134 H=1000");
+
     // The outline is drawn on the overlay, red.
     sendMouse(m_overlay, QEvent::MouseMove, QPoint(300, 200));
     const QImage shown = m_overlay->grab().toImage();
@@ -109,7 +116,7 @@ TEST_F(RegionOverlayTest, TheMarkedPartComesWithoutOutlineWhicheverCornerTheDrag
     EXPECT_EQ(m_chosen.at(1).toImage(), forward);
 }
 
-TEST_F(RegionOverlayTest, ADragOfFiftyTwipsOrLessOnEitherAxisGivesNoPicture)
+TEST_F(RegionOverlayTest, ADragOfFiftyTwipsOrLessOrAnyOtherEndGivesNoPicture)
 {
     const int most = int(std::floor(50 / twipsPerPixel())); // still 50 twips or less
     drag(m_overlay, QPoint(100, 100), QPoint(100 + most, 200));
@@ -132,4 +139,15 @@ TEST_F(RegionOverlayTest, ADragOfFiftyTwipsOrLessOnEitherAxisGivesNoPicture)
     QTest::keyClick(m_overlay, Qt::Key_Escape);
     ASSERT_EQ(m_chosen.size(), 4);
     EXPECT_TRUE(m_chosen.at(3).isNull());
+
+    // Closed the window manager's way (its close button, Alt+F4): the same, exactly once.
+    freshOverlay();
+    m_overlay->show();
+    sendMouse(m_overlay, QEvent::MouseButtonPress, QPoint(5, 5));
+    sendMouse(m_overlay, QEvent::MouseMove, QPoint(200, 200));
+    EXPECT_TRUE(m_overlay->close());
+    ASSERT_EQ(m_chosen.size(), 5);
+    EXPECT_TRUE(m_chosen.at(4).isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_overlay.isNull(); }, 2000));
+    EXPECT_EQ(m_chosen.size(), 5);
 }

@@ -1,5 +1,6 @@
 #include "../CaptureTestSupport.h"
 #include "browser/capture/Form1.h"
+#include "browser/capture/KeySequenceParser.h"
 #include "browser/capture/KeyboardDevice.h"
 #include "browser/capture/X11ScreenGrabber.h"
 #include "browser/capture/frmDummy.h"
@@ -187,4 +188,17 @@ TEST_F(CaptureX11Test, TheKeyboardOfTheServerKnowsItsLetters)
     EXPECT_TRUE(capital->shift);
     EXPECT_EQ(keyboard->scanCodeFor('A'), 0x1E) << "the kernel's scan code of the A key";
     EXPECT_FALSE(keyboard->keyFor(u'ß').has_value()) << "Xvfb's keymap has no ß";
+
+    // Every key's release carries its scan code, the named keys' and the modifiers' too.
+    for (const auto& [key, scanCode] :
+        { std::pair { 9, 15 }, { 13, 28 }, { 16, 42 }, { 17, 29 }, { 18, 56 }, { 27, 1 },
+            { 37, 105 }, { 40, 108 }, { 46, 111 }, { 112, 59 }, { 123, 88 } })
+        EXPECT_EQ(keyboard->scanCodeFor(quint16(key)), scanCode) << "virtual key " << key;
+    const ParsedKeys parsed
+        = KeySequenceParser(*keyboard).parse(QStringLiteral("{TAB}{ENTER}{LEFT}{F5}{ESC}+{HOME}"));
+    ASSERT_TRUE(parsed.result.ok);
+    for (const KeyRecord& record : parsed.records) {
+        if (record.isKeyUp() && record.virtualKey != 16)
+            EXPECT_NE(record.scanCode, 0u) << "virtual key " << record.virtualKey;
+    }
 }
