@@ -42,7 +42,7 @@ struct ClockFace {
     QString caption = QStringLiteral("Die Tockwerk");
 };
 
-// The talking clock without its widgets: the 100 ms tick, the hour and interval
+// The talking clock without its widgets: the tick, the hour and interval
 // announcements, the alarm with its input, and the phrases spoken through the character.
 // The window forwards every event to the handler of the same name and shows face().
 //
@@ -56,7 +56,6 @@ public:
     static constexpr int AlarmOption = 4;
     static constexpr int NarrowWidth = 4480;
     static constexpr int WideWidth = 8865;
-    static constexpr int TickMs = 100;
 
     ClockEngine(const Clock& clock, AgentControl& agent, ChimePlayer& chimes, ClockView& view);
 

@@ -169,7 +169,8 @@ void SoundEffectChimePlayer::waitMs(qint64 ms)
     // Timers and repaints go on (the sound itself is fed from this thread), but a click
     // waits until the chime is over, as it would with a sound that blocks.
     QEventLoop loop;
-    QTimer::singleShot(std::chrono::milliseconds(ms), &loop, &QEventLoop::quit);
+    // Precise: a coarse timer may end the wait up to 5 % before the sound has ended.
+    QTimer::singleShot(std::chrono::milliseconds(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -84,7 +85,12 @@ frmUhr::frmUhr(const Clock& clock, AgentControl& agent, ChimePlayer& chimes,
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer, &QTimer::timeout, this, [this] { m_engine.Timer1_Timer(); });
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_engine.Timer1_Timer();
+        scheduleTick();
+    });
     present();
 }
 
@@ -106,7 +112,20 @@ void frmUhr::Form_Load()
     m_tray.setIcon(windowIcon());
     m_tray.setTip(ClockEngine::programTip());
     m_engine.Form_Load();
-    m_timer->start(ClockEngine::TickMs);
+    scheduleTick();
+}
+
+void frmUhr::scheduleTick()
+{
+    // Everything the tick shows, speaks and compares changes only with the whole second, so
+    // it comes just after each second begins: on time to the millisecond, and an idle clock
+    // wakes the machine once a second instead of ten times. (A tick that comes a little
+    // early finds the old second and is simply followed by the next.)
+    constexpr int LateMs = 5;
+    // Time zones differ from UTC by whole minutes: the milliseconds are the same, and
+    // reading them needs no local time.
+    const int msec = static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000);
+    m_timer->start(1000 - msec + LateMs);
 }
 
 void frmUhr::buildTimeFrame()
@@ -127,6 +146,8 @@ void frmUhr::buildTimeFrame()
         label->setAccessibleDescription(what);
         label->setFont(timesFont(36));
         label->setAlignment(Qt::AlignCenter);
+        // Opaque: the new second repaints only its label, not the frame and window behind.
+        label->setAutoFillBackground(true);
         place(label, { left, 240, 975, 975 });
         return label;
     };

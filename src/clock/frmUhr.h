@@ -35,7 +35,7 @@ public:
         Tray::HostProbe hasTrayHost = {}, QWidget* parent = nullptr);
     ~frmUhr() override;
 
-    // Greets, shows the window and starts Timer1.
+    // Greets, shows the window and starts Timer1, which ticks just after each second begins.
     void Form_Load();
 
     ClockEngine& engine() { return m_engine; }
@@ -67,6 +67,7 @@ private:
     void showMessage(const QString& text) override;
     void giveFocus(const QString& controlName) override;
 
+    void scheduleTick();
     void buildTimeFrame();
     void buildOptionFrame();
     void buildAlarmFrames();
