@@ -125,15 +125,6 @@ TEST_F(BrowserFiles, HistoryKeepsEveryLineAndSavesTheFirst102Trimmed)
     EXPECT_TRUE(bytesOf("verlauf.Dat").startsWith("file:///page0.html\r\nfile:///page1.html\r\n"));
 }
 
-TEST_F(BrowserFiles, AReachedAddressMovesToTheTopAndCaseCounts)
-{
-    QStringList list = { "http://a/", "http://b/", "http://c/" };
-    HistoryFile::putOnTop(list, "http://c/");
-    EXPECT_EQ(list, QStringList({ "http://c/", "http://a/", "http://b/" }));
-    HistoryFile::putOnTop(list, "http://A/");
-    EXPECT_EQ(list, QStringList({ "http://A/", "http://c/", "http://a/", "http://b/" }));
-}
-
 TEST_F(BrowserFiles, FavouritesAppendTrimmedWithDuplicatesAndRemoveRewritesSortedWithoutEmptyLines)
 {
     EXPECT_FALSE(FavouritesFile::load(path("favoriten.Dat")).has_value());
