@@ -198,7 +198,8 @@ TEST_F(CaptureX11Test, TheKeyboardOfTheServerKnowsItsLetters)
         = KeySequenceParser(*keyboard).parse(QStringLiteral("{TAB}{ENTER}{LEFT}{F5}{ESC}+{HOME}"));
     ASSERT_TRUE(parsed.result.ok);
     for (const KeyRecord& record : parsed.records) {
-        if (record.isKeyUp() && record.virtualKey != 16)
+        if (record.isKeyUp() && record.virtualKey != 16) {
             EXPECT_NE(record.scanCode, 0u) << "virtual key " << record.virtualKey;
+        }
     }
 }
