@@ -161,8 +161,11 @@ def check_controls_named(window):
 
 
 def check_tab_reaches(window, controls, label):
-    """Tab from the focused control around: each control is met, and the round closes."""
+    """Tab from the focused control around: each control is met. Tab enters a group of radio
+    buttons at its chosen one and the arrow keys move inside: the group counts as one."""
     def key(a):
+        if a.getRoleName() == "radio button":
+            return ("radio group", "group " + a.parent.name, 0, 0)
         ext = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         return (a.getRoleName(), a.name, ext.x, ext.y)
     wanted = {key(a) for a in controls}
@@ -176,6 +179,17 @@ def check_tab_reaches(window, controls, label):
         time.sleep(0.05)
     missing = sorted(n for (_, n, _, _) in wanted - met)
     check(not missing, "%s: Tab never reaches %s" % (label, missing))
+
+
+def tab_to(window, predicate, tries=30):
+    """Presses Tab until the focused control fulfils predicate; that control, or None."""
+    for _ in range(tries):
+        now = wait_for(lambda: focused(window), timeout=3)
+        if now is not None and predicate(now):
+            return now
+        type_keys("Tab")
+        time.sleep(0.05)
+    return None
 
 
 def focus_window(title):
