@@ -243,8 +243,11 @@ void Calculator::refresh()
     showReadout(m_engine.display());
     m_memoryMark->setValue(m_engine.memoryMark());
     m_speechSwitch->setText(m_engine.speechSwitchCaption());
-    m_speechSwitch->setAccessibleName(
-        QStringLiteral("Sprachausgabe ") + m_engine.speechSwitchCaption());
+    // Setting a name announces it as changed, even when it is the same: a screen reader
+    // would hear the speech switch after every key.
+    const QString switchName = QStringLiteral("Sprachausgabe ") + m_engine.speechSwitchCaption();
+    if (m_speechSwitch->accessibleName() != switchName)
+        m_speechSwitch->setAccessibleName(switchName);
 }
 
 void Calculator::showEvent(QShowEvent* event)

@@ -11,8 +11,10 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 FAILURES = []
+ANNOUNCED = []  # (event type, source name, text) of every event heard since listen()
 
 
 def check(condition, what):
@@ -30,10 +32,32 @@ def finish():
     print("all expectations met")
 
 
+def _heard(event):
+    try:
+        source = event.source.name
+    except Exception:  # the object is gone already
+        source = None
+    text = event.any_data if isinstance(event.any_data, str) else None
+    ANNOUNCED.append((event.type, source, text))
+
+
+def listen(*event_types):
+    """Records what a screen reader is told from now on, e.g. "object:text-changed:insert"."""
+    pyatspi.Registry.registerEventListener(_heard, *event_types)
+
+
+def pump():
+    """Lets the events that have arrived reach the listeners."""
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_for(probe, timeout=10.0, step=0.05):
     """probe() until it returns something true; None after the timeout."""
     end = time.monotonic() + timeout
     while True:
+        pump()
         try:
             value = probe()
         except Exception:  # an object that went away while it was read

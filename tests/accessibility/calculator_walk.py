@@ -5,8 +5,9 @@ the same as the same keys typed."""
 import sys
 import time
 
-from atspi_walk import (Program, check, check_controls_named, check_tab_reaches, do_action,
-                        finish, find_named, focus_window, text_of, type_keys, wait_for)
+from atspi_walk import (ANNOUNCED, Program, check, check_controls_named, check_tab_reaches,
+                        do_action, find_named, finish, focus_window, listen, text_of, type_keys,
+                        wait_for)
 
 TITLE = "Sprechender Rechner"
 # The pad's captions and the keyboard's keys for the same steps, with the display after each.
@@ -21,10 +22,11 @@ def display(window):
 def settle(program, before):
     """Each key speaks: waits until it has, so the next key does not cut it short."""
     wait_for(lambda: len(program.speech()) > before, timeout=3)
-    time.sleep(0.2)  # the press action releases its button 100 ms later
+    wait_for(lambda: False, timeout=0.2)  # the press action releases its button 100 ms later
 
 
 def pressed_through_atspi(binary):
+    listen("object:text-changed:insert", "object:property-change:accessible-name")
     program = Program(binary, "zifferio")
     try:
         window = program.window(TITLE)
@@ -36,6 +38,13 @@ def pressed_through_atspi(binary):
             check(display(window) == shown,
                   "after %s the display reads %r, not %r" % (caption, display(window), shown))
         said = program.speech()
+        # A screen reader hears each new number, and no name that stayed the same.
+        heard = [text for (kind, source, text) in ANNOUNCED
+                 if kind == "object:text-changed:insert" and source == "Anzeige"]
+        shown = [s for i, (_, _, s) in enumerate(STEPS) if i == 0 or s != STEPS[i - 1][2]]
+        check(heard == shown, "the display announced %r, it showed %r" % (heard, shown))
+        renamed = [source for (kind, source, _) in ANNOUNCED if kind.endswith("accessible-name")]
+        check(not renamed, "names announced as changed though they stayed: %r" % renamed)
 
         mark = find_named(window, "label", "Speicher")
         check(text_of(mark) == "", "the memory mark reads %r before M+" % text_of(mark))
