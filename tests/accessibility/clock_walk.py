@@ -74,7 +74,7 @@ def main(binary):
                  [text_of(a) for a in walk(window) if a.getRoleName() == "label"])))
     finally:
         program.stop()
-    finish()
+        finish()  # also after an early return on a failed expectation
 
 
 if __name__ == "__main__":
