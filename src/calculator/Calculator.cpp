@@ -2,6 +2,7 @@
 
 #include "core/Twips.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/ValueLabel.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -75,7 +76,7 @@ QFont Calculator::displayFont(int pointSize)
 void Calculator::buildDisplay()
 {
     const QString colours = QStringLiteral("background-color: rgb(64,64,64); color: rgb(0,255,0);");
-    m_memoryMark = new QLabel(this);
+    m_memoryMark = new ValueLabel(this);
     m_memoryMark->setObjectName(QStringLiteral("Label3"));
     m_memoryMark->setAccessibleName(QStringLiteral("Speicher"));
     m_memoryMark->setGeometry(px(360), px(240), px(6975), px(930));
@@ -93,7 +94,7 @@ void Calculator::buildDisplay()
     m_memoryMark->setContentsMargins(0, 0,
         std::max(0, (strip - QFontMetrics(markFont).horizontalAdvance(QLatin1Char('M'))) / 2), 0);
 
-    m_readout = new QLabel(this);
+    m_readout = new ValueLabel(this);
     m_readout->setObjectName(QStringLiteral("Readout"));
     m_readout->setAccessibleName(QStringLiteral("Anzeige"));
     m_readout->setGeometry(px(405), px(330), px(6690), px(780));
@@ -113,7 +114,7 @@ void Calculator::showReadout(const QString& text)
         font.setPointSize(font.pointSize() - 1);
     if (m_readout->font() != font)
         m_readout->setFont(font);
-    m_readout->setText(QFontMetrics(font).elidedText(text, Qt::ElideLeft, room));
+    m_readout->setValue(text, QFontMetrics(font).elidedText(text, Qt::ElideLeft, room));
 }
 
 QPushButton* Calculator::addKey(
@@ -240,10 +241,13 @@ void Calculator::bindKeyboard()
 void Calculator::refresh()
 {
     showReadout(m_engine.display());
-    m_memoryMark->setText(m_engine.memoryMark());
+    m_memoryMark->setValue(m_engine.memoryMark());
     m_speechSwitch->setText(m_engine.speechSwitchCaption());
-    m_speechSwitch->setAccessibleName(
-        QStringLiteral("Sprachausgabe ") + m_engine.speechSwitchCaption());
+    // Setting a name announces it as changed, even when it is the same: a screen reader
+    // would hear the speech switch after every key.
+    const QString switchName = QStringLiteral("Sprachausgabe ") + m_engine.speechSwitchCaption();
+    if (m_speechSwitch->accessibleName() != switchName)
+        m_speechSwitch->setAccessibleName(switchName);
 }
 
 void Calculator::showEvent(QShowEvent* event)

@@ -4,12 +4,12 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPushButton;
 
 namespace suite {
 class MessageBoxes;
 class Synthesizer;
+class ValueLabel;
 } // namespace suite
 
 namespace suite::calc {
@@ -47,8 +47,8 @@ private:
 
     CalculatorEngine m_engine;
     MessageBoxes& m_messageBoxes;
-    QLabel* m_readout = nullptr;
-    QLabel* m_memoryMark = nullptr;
+    ValueLabel* m_readout = nullptr;
+    ValueLabel* m_memoryMark = nullptr;
     QPushButton* m_speechSwitch = nullptr;
     bool m_placed = false;
 };

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/Twips.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/ValueLabel.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -43,11 +44,11 @@ QFont timesFont(int pointSize, bool bold = false)
     return font;
 }
 
-void setTextIfChanged(QLabel* label, const QString& text)
+void setTextIfChanged(ValueLabel* label, const QString& text)
 {
     if (label->text() == text)
         return;
-    label->setText(text);
+    label->setValue(text);
     // A new time is on screen at once, before a chime can hold the program up.
     if (label->isVisible())
         label->repaint();
@@ -130,10 +131,10 @@ void frmUhr::scheduleTick()
 
 void frmUhr::buildTimeFrame()
 {
-    m_label1 = new QLabel(this);
+    m_label1 = new ValueLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
     place(m_label1, { 120, 20, 2500, 240 });
-    m_label7 = new QLabel(this);
+    m_label7 = new ValueLabel(this);
     m_label7->setObjectName(QStringLiteral("Label7"));
     place(m_label7, { 2720, 20, 1600, 240 });
 
@@ -141,7 +142,7 @@ void frmUhr::buildTimeFrame()
     frame->setObjectName(QStringLiteral("Frame1"));
     place(frame, { 120, 260, 4120, 1335 });
     const auto number = [this, frame](const char* name, int left, const QString& what) {
-        auto* label = new QLabel(frame);
+        auto* label = new ValueLabel(frame);
         label->setObjectName(QString::fromLatin1(name));
         label->setAccessibleDescription(what);
         label->setFont(timesFont(36));
@@ -162,7 +163,7 @@ void frmUhr::buildTimeFrame()
         place(colon, { i == 0 ? 1310 : 2620, 360, 255, 855 });
     }
 
-    m_label2 = new QLabel(this);
+    m_label2 = new ValueLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
     m_label2->move(px(120), px(2370));
 }
@@ -199,13 +200,23 @@ void frmUhr::buildOptionFrame()
         const int right = i < 4 ? options[static_cast<size_t>(i + 1)].left : 4040;
         place(option, { o.left, 240, right - o.left, 255 });
         m_options->addButton(option, i);
-        connect(option, &QRadioButton::clicked, this, [this, i] {
-            if (i < 4)
-                m_engine.Option1_Click(i);
-            else
-                m_engine.Option2_Click();
-        });
     }
+    const auto choose = [this](int i) {
+        if (i < 4)
+            m_engine.Option1_Click(i);
+        else
+            m_engine.Option2_Click();
+    };
+    // A click runs the handler even on the option already chosen. A screen reader's toggle
+    // action checks an option without a press or a click: a change to an option the engine
+    // has not chosen is the user's choice too. Between press and release the click follows.
+    connect(m_options, &QButtonGroup::idPressed, this, [this](int i) { m_pressedOption = i; });
+    connect(m_options, &QButtonGroup::idReleased, this, [this] { m_pressedOption = -1; });
+    connect(m_options, &QButtonGroup::idClicked, this, choose);
+    connect(m_options, &QButtonGroup::idToggled, this, [this, choose](int i, bool checked) {
+        if (checked && i != m_pressedOption && i != m_engine.face().selectedOption)
+            choose(i);
+    });
     // The next option's circle would cover a caption's end: a face still too wide steps
     // down, the same for the whole row, until every caption shows.
     const auto buttons = m_options->buttons();
@@ -325,7 +336,7 @@ void frmUhr::present()
     setTextIfChanged(m_label1, face.label1);
     m_label1->setVisible(face.label1Visible);
     if (m_label2->text() != face.label2) {
-        m_label2->setText(face.label2);
+        m_label2->setValue(face.label2);
         m_label2->adjustSize();
     }
     setTextIfChanged(m_label4, face.label4);
@@ -400,7 +411,7 @@ void frmUhr::paintEvent(QPaintEvent* event)
     m_engine.Form_Paint();
     // Inside a paint event a label may only ask for its own paint, not paint at once.
     if (m_label6->text() != m_engine.face().label6)
-        m_label6->setText(m_engine.face().label6);
+        m_label6->setValue(m_engine.face().label6);
     QWidget::paintEvent(event);
 }
 

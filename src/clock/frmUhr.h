@@ -19,7 +19,8 @@ class QTimer;
 
 namespace suite {
 class MessageBoxes;
-}
+class ValueLabel;
+} // namespace suite
 
 namespace suite::clock {
 
@@ -89,12 +90,13 @@ private:
     MessageBoxes& m_messageBoxes;
     Tray m_tray;
     QTimer* m_timer = nullptr;
-    QLabel* m_label1 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
-    QLabel* m_label6 = nullptr;
-    QLabel* m_label7 = nullptr;
+    ValueLabel* m_label1 = nullptr;
+    ValueLabel* m_label2 = nullptr;
+    ValueLabel* m_label4 = nullptr;
+    ValueLabel* m_label5 = nullptr;
+    ValueLabel* m_label6 = nullptr;
+    ValueLabel* m_label7 = nullptr;
+    int m_pressedOption = -1; // the option between its press and its release
     QGroupBox* m_frame3 = nullptr;
     QGroupBox* m_frame4 = nullptr;
     QLineEdit* m_text5 = nullptr;

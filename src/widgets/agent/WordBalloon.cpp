@@ -1,5 +1,7 @@
 #include "widgets/agent/WordBalloon.h"
 
+#include "widgets/ReadOnlyTextAccessible.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +16,28 @@ constexpr int kTextWidth = 236;
 constexpr int kPadding = 10;
 constexpr int kTail = 14;
 constexpr int kMargin = 4;
+
+// A screen reader, a braille display or a magnifier reads the balloon's whole text, with the
+// word being heard as the selection and the cursor at its start.
+class WordBalloonAccessible final : public ReadOnlyTextAccessible {
+public:
+    explicit WordBalloonAccessible(WordBalloon* balloon)
+        : ReadOnlyTextAccessible(balloon, QAccessible::StaticText)
+    {
+    }
+
+protected:
+    const WordBalloon* balloon() const { return static_cast<const WordBalloon*>(widget()); }
+    QString wholeText() const override { return balloon()->text(); }
+    std::pair<int, int> marked() const override { return balloon()->markedRange(); }
+};
+
+QAccessibleInterface* makeAccessible(const QString&, QObject* object)
+{
+    if (auto* balloon = qobject_cast<WordBalloon*>(object))
+        return new WordBalloonAccessible(balloon);
+    return nullptr;
+}
 } // namespace
 
 WordBalloon::WordBalloon(QWidget* parent)
@@ -23,6 +47,13 @@ WordBalloon::WordBalloon(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setObjectName(QStringLiteral("WordBalloon"));
+    // The factory comes first: naming the balloon makes Qt build its accessibility view.
+    static const bool accessible = [] {
+        QAccessible::installFactory(makeAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessible)
+    setAccessibleName(QStringLiteral("Sprechblase"));
     QFont f = font();
     f.setPointSizeF(11);
     setFont(f);
@@ -35,6 +66,10 @@ int WordBalloon::lineHeight() const
 
 void WordBalloon::setText(const QString& text)
 {
+    if (QAccessible::isActive() && text != m_text) {
+        QAccessibleTextUpdateEvent update(this, 0, m_text, text);
+        QAccessible::updateAccessibility(&update);
+    }
     m_text = text;
     m_words.clear();
     m_marked = -1;
@@ -96,13 +131,25 @@ void WordBalloon::markWord(int position)
         layoutPage(index);
     }
     update();
+    if (QAccessible::isActive()) {
+        const auto [start, length] = markedRange();
+        QAccessibleTextSelectionEvent selection(this, start, start + length);
+        selection.setCursorPosition(start);
+        QAccessible::updateAccessibility(&selection);
+    }
+}
+
+std::pair<int, int> WordBalloon::markedRange() const
+{
+    if (m_marked < 0 || m_marked >= m_words.size())
+        return { 0, 0 };
+    return { m_words[m_marked].position, m_words[m_marked].length };
 }
 
 QString WordBalloon::markedWord() const
 {
-    if (m_marked < 0 || m_marked >= m_words.size())
-        return {};
-    return m_text.mid(m_words[m_marked].position, m_words[m_marked].length);
+    const auto [start, length] = markedRange();
+    return m_text.mid(start, length);
 }
 
 void WordBalloon::showNear(const QRect& anchor)

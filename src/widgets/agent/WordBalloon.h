@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <utility>
+
 namespace suite {
 
 // The word balloon next to a speaking character: the text being spoken, a page of a few
@@ -24,6 +26,8 @@ public:
     void markWord(int position);
     // The marked word as it stands in the text, or empty before the first word is heard.
     QString markedWord() const;
+    // The marked word as its start and length in the text; length 0 when none is marked.
+    std::pair<int, int> markedRange() const;
     // Places the balloon above the anchor (a character window), or below it when there is
     // no room above, inside the anchor's screen, and shows it.
     void showNear(const QRect& anchor);

@@ -1,5 +1,7 @@
 #include "widgets/agent/WordBalloon.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -17,6 +19,19 @@ TEST(WordBalloonTest, MarksTheWordHoldingAPosition)
     EXPECT_EQ(balloon.markedWord(), "Es");
     balloon.markWord(10); // inside a token, as a number's spoken parts report
     EXPECT_EQ(balloon.markedWord(), "14:30");
+    // A braille display or a magnifier reads the whole text and follows the marked word.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&balloon);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Sprechblase");
+    QAccessibleTextInterface* text = reader->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, -1), "  Es ist 14:30 Uhr.");
+    int start = -1;
+    int end = -1;
+    ASSERT_EQ(text->selectionCount(), 1);
+    text->selection(0, &start, &end);
+    EXPECT_EQ(text->text(start, end), "14:30");
+    EXPECT_EQ(text->cursorPosition(), start);
     balloon.markWord(500);
     EXPECT_EQ(balloon.markedWord(), "Uhr.");
     balloon.setText("Neu");
