@@ -39,6 +39,28 @@ QString describe(const QString& caption)
     return words.value(caption);
 }
 
+// The largest size, from the font's own down to kSmallestPoints, at which text fits into room. Each size
+// tried loads a font engine, which is slow, so the search starts where the widths scale to
+// and steps from there (hinting keeps widths from scaling exactly).
+QFont fittingFont(QFont font, const QString& text, int room)
+{
+    const int largest = font.pointSize();
+    const auto fits = [&](int size) {
+        font.setPointSize(size);
+        return QFontMetrics(font).horizontalAdvance(text) <= room;
+    };
+    if (fits(largest))
+        return font;
+    const int widest = std::max(1, QFontMetrics(font).horizontalAdvance(text));
+    int size = std::clamp(largest * room / widest, kSmallestPoints, largest - 1);
+    while (size > kSmallestPoints && !fits(size))
+        --size;
+    while (size + 1 < largest && fits(size + 1))
+        ++size;
+    font.setPointSize(size);
+    return font;
+}
+
 } // namespace
 
 Calculator::Calculator(
@@ -87,9 +109,7 @@ void Calculator::buildDisplay()
     m_memoryMark->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont markFont = displayFont(36);
     markFont.setBold(true);
-    while (markFont.pointSize() > kSmallestPoints
-        && QFontMetrics(markFont).horizontalAdvance(QLatin1Char('M')) > strip - 2)
-        markFont.setPointSize(markFont.pointSize() - 1);
+    markFont = fittingFont(markFont, QStringLiteral("M"), strip - 2);
     m_memoryMark->setFont(markFont);
     m_memoryMark->setContentsMargins(0, 0,
         std::max(0, (strip - QFontMetrics(markFont).horizontalAdvance(QLatin1Char('M'))) / 2), 0);
@@ -109,9 +129,7 @@ void Calculator::showReadout(const QString& text)
     // The whole number always shows: a text too wide for 36 pt steps down until it fits.
     // Only typed digits beyond what the smallest size holds lose their front to an ellipsis.
     const int room = m_readout->contentsRect().width();
-    QFont font = displayFont(kReadoutPoints);
-    while (font.pointSize() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPointSize(font.pointSize() - 1);
+    const QFont font = fittingFont(displayFont(kReadoutPoints), text, room);
     if (m_readout->font() != font)
         m_readout->setFont(font);
     m_readout->setValue(text, QFontMetrics(font).elidedText(text, Qt::ElideLeft, room));
