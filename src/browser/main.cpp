@@ -8,6 +8,8 @@
 #include "core/CommandLine.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
+#include "widgets/ApplicationAccessible.h"
+#include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/SpeechNotice.h"
 
@@ -34,10 +36,12 @@ int main(int argc, char** argv)
     suite::chooseQtPlatform();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 
+    suite::installApplicationAccessible();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("netzleser"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/netzleser.svg")));
     suite::installGermanQtTranslations();
+    suite::installFocusMarks();
     suite::browser::WebEngineLanguage::choose();
 
     suite::browser::DesktopServices desktop(suite::paths::programDir());

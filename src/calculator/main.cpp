@@ -3,6 +3,7 @@
 #include "core/CommandLine.h"
 #include "core/Platform.h"
 #include "speech/EspeakEngine.h"
+#include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechNotice.h"
@@ -14,8 +15,8 @@
 int main(int argc, char** argv)
 {
     suite::CommandLine commandLine(QStringLiteral("zifferio"),
-                                   QStringLiteral("Der sprechende Taschenrechner: spricht jede "
-                                                  "Taste und jedes Ergebnis."));
+        QStringLiteral("Der sprechende Taschenrechner: spricht jede "
+                       "Taste und jedes Ergebnis."));
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
     suite::chooseQtPlatform();
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("zifferio"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zifferio.svg")));
     suite::installGermanQtTranslations();
+    suite::installFocusMarks();
 
     suite::EspeakEngine engine;
     suite::MessageBoxesDialog messageBoxes;

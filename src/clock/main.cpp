@@ -7,6 +7,8 @@
 #include "core/Platform.h"
 #include "core/SingleInstance.h"
 #include "speech/EspeakEngine.h"
+#include "widgets/ApplicationAccessible.h"
+#include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechNotice.h"
@@ -25,6 +27,7 @@ int main(int argc, char** argv)
         return commandLine.exitCode();
     suite::chooseQtPlatform();
 
+    suite::installApplicationAccessible();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tockwerk"));
     QApplication::setApplicationDisplayName(QStringLiteral("Die Tockwerk"));
@@ -32,6 +35,7 @@ int main(int argc, char** argv)
     // The window may hide into the tray; the program ends only through its own close.
     QApplication::setQuitOnLastWindowClosed(false);
     suite::installGermanQtTranslations();
+    suite::installFocusMarks();
 
     // A second start ends at once without a word; the first goes on.
     const suite::SingleInstance instance(QStringLiteral("tockwerk"));

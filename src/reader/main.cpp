@@ -12,7 +12,9 @@
 #include "reader/SpokenWordFeed.h"
 #include "reader/SystemClipboard.h"
 #include "speech/EspeakEngine.h"
+#include "widgets/ApplicationAccessible.h"
 #include "widgets/FileChooserDialog.h"
+#include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechNotice.h"
@@ -45,12 +47,14 @@ int main(int argc, char** argv)
         return 0;
 
     chooseQtPlatform();
+    installApplicationAccessible();
     QApplication app(argc, argv);
     QApplication::setApplicationName(edition.programName);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(edition.programName)));
     // The character's windows stay after the reader's window closes; the reader ends itself.
     QApplication::setQuitOnLastWindowClosed(false);
     installGermanQtTranslations();
+    installFocusMarks();
 
     EspeakEngine engine;
     CharacterAgent agent(paths::characterDir(), engine);

@@ -62,6 +62,36 @@ def check_speak_button(program, window):
           "'Sprich' through AT-SPI said %r, by Space %r" % (through_atspi, by_keyboard))
 
 
+def open_menu_by_key(program):
+    """The menu key on the focused window opens its pop-up menu: its items through AT-SPI."""
+    type_keys("Menu")
+    menu = wait_for(lambda: next((w for w in program.app
+                                  if w is not None and w.getRoleName() == "popup menu"), None))
+    check(menu, "the pop-up menu is not on the AT-SPI bus while open")
+    return {item.name: item for item in menu if item is not None} if menu else {}
+
+
+def check_popup_menu(program):
+    """The menu key opens the menu; an interval chosen through AT-SPI shows as chosen when the
+    menu is opened again; Escape leaves it."""
+    items = open_menu_by_key(program)
+    for wanted in ("Ansage jede 15 min", "Uhr Anzeigen", "Info", "Exit"):
+        check(wanted in items, "the pop-up menu offers no %r: %r" % (wanted, sorted(items)))
+    if "Ansage jede 15 min" not in items:
+        type_keys("Escape")
+        return
+    do_action(items["Ansage jede 15 min"], "Press")
+    wait_for(lambda: not any(w.getRoleName() == "popup menu" for w in program.app), timeout=3)
+    focus_window(TITLE)
+    items = open_menu_by_key(program)
+    chosen = [name for name, item in items.items()
+              if item.getState().contains(pyatspi.STATE_CHECKED)]
+    check(chosen == ["Ansage jede 15 min"], "after choosing 15 min the menu marks %r" % chosen)
+    type_keys("Escape")
+    check(wait_for(lambda: not any(w.getRoleName() == "popup menu" for w in program.app),
+                   timeout=3), "Escape does not close the pop-up menu")
+
+
 def main(binary):
     program = Program(binary, "tockwerk")
     try:
@@ -70,6 +100,8 @@ def main(binary):
         focus_window(TITLE)
         check_tab_reaches(window, check_controls_named(window), TITLE)
         check_speak_button(program, window)
+        check_popup_menu(program)
+        focus_window(TITLE)
 
         # A screen reader activates a radio button with its toggle action, not a click.
         do_action(find_named(window, "radio button", "Alarm"), "Toggle")

@@ -1,9 +1,16 @@
-"""lautbote as a braille or magnifier user meets it: the character's word balloon reads as the
-text being spoken, and its caret and selection follow the word being heard."""
+"""lautbote as a braille, magnifier or screen reader user meets it: the character's word balloon
+reads as the text being spoken, and its caret and selection follow the word being heard; the
+tray icon's menu opens from the keyboard, is read and chosen through AT-SPI and the keyboard;
+the window it opens reads its speed."""
 
 import sys
+import time
 
-from atspi_walk import Program, check, finish, text_of, wait_for
+from atspi_walk import (Program, check, do_action, find, find_named, finish, focus_window,
+                        text_of, type_keys, wait_for)
+
+TIP = "Sprachausgabe"
+SPEED_LABEL = "Sprechgeschwindigkeit (Worte/min): "
 
 GREETING = "Guten Tag mein Herr"
 
@@ -14,6 +21,57 @@ def heard_word(balloon):
         return None
     start, end = text.getSelection(0)
     return (text.caretOffset, start, text.getText(start, end))
+
+
+def open_tray_menu(program):
+    """Return on the focused tray icon opens its menu: the menu's items as AT-SPI shows them."""
+    focus_window(TIP)
+    type_keys("Return")
+    menu = wait_for(lambda: next((w for w in program.app
+                                  if w is not None and w.getRoleName() == "popup menu"), None))
+    check(menu, "the tray icon's menu is not on the AT-SPI bus while open")
+    if not menu:
+        return {}
+    return {item.name: item for item in menu if item is not None}
+
+
+def check_tray_menu(program):
+    items = open_tray_menu(program)
+    for wanted in ("Programmfenster öffnen", "Beenden"):
+        check(wanted in items, "the tray menu offers no %r: %r" % (wanted, sorted(items)))
+    if "Programmfenster öffnen" not in items:
+        return
+    do_action(items["Programmfenster öffnen"], "Press")
+    speed = wait_for(lambda: find_named(program.app, "scroll bar", "Sprechgeschwindigkeit"))
+    check(speed, "the window opened from the tray menu shows no speed scroll bar")
+    if not speed:
+        return
+    shown = lambda: find(program.app, lambda a: a.name.startswith(SPEED_LABEL))
+    value = speed.queryValue()
+    check(shown() and shown().name == SPEED_LABEL + "%d" % value.currentValue,
+          "the speed label does not read the scroll bar's %r" % value.currentValue)
+    value.currentValue = 180
+    check(wait_for(lambda: shown().name == SPEED_LABEL + "180"),
+          "the speed set through AT-SPI does not show in the speed label")
+
+    # Back to the tray with the keyboard, and "Beenden" chosen there with the arrow keys.
+    hide = find_named(program.app, "push button", "Verbergen")
+    check(hide, "no button \"Verbergen\"")
+    if not hide:
+        return
+    do_action(hide, "Press")
+    time.sleep(0.5)
+    items = open_tray_menu(program)
+    if "Beenden" not in items:
+        return
+    type_keys("Up", "Return")
+    try:
+        program.process.wait(timeout=20)
+    except Exception:
+        pass
+    check(program.process.poll() == 0,
+          "\"Beenden\" chosen with the keyboard did not end the reader (%r)"
+          % program.process.poll())
 
 
 def main(binary):
@@ -39,6 +97,7 @@ def main(binary):
                   "caret %d and selection %r do not mark a word of the text" % (caret, word))
         check([c for c, _, _ in seen] == sorted(c for c, _, _ in seen),
               "the marked word went backwards: %r" % seen)
+        check_tray_menu(program)
     finally:
         program.stop()
         finish()  # also after an early return on a failed expectation

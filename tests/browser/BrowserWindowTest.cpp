@@ -7,6 +7,7 @@
 #include "core/Twips.h"
 #include "fakes/QtPrinters.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -106,6 +107,39 @@ TEST_F(BrowserWindow, StartsOnItsStartPageWithEveryControlInPlace)
     }
     EXPECT_EQ(window->findChild<QAction*>("mnuFileOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_FALSE(window->findChild<QAction*>("mnuOff")->isChecked());
+
+    // A screen reader reaches every item through the menu bar, reads it without its mnemonic
+    // and chooses it through its action.
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window);
+    QAccessibleInterface* bar = nullptr;
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        if (root->child(i)->role() == QAccessible::MenuBar)
+            bar = root->child(i);
+    }
+    ASSERT_NE(bar, nullptr);
+    QStringList read;
+    QAccessibleInterface* offline = nullptr;
+    for (int i = 0; i < bar->childCount(); ++i) {
+        QAccessibleInterface* menu
+            = bar->child(i)->childCount() ? bar->child(i)->child(0) : nullptr;
+        for (int j = 0; menu && j < menu->childCount(); ++j) {
+            QAccessibleInterface* item = menu->child(j);
+            if (item->role() != QAccessible::MenuItem)
+                continue;
+            read << item->text(QAccessible::Name);
+            if (read.last() == "Seite im Offline-Modus zeigen")
+                offline = item;
+        }
+    }
+    QStringList captions;
+    for (const auto& [name, caption] : items)
+        captions << QString(caption).remove(QLatin1Char('&'));
+    EXPECT_EQ(read, captions);
+    ASSERT_NE(offline, nullptr);
+    ASSERT_NE(offline->actionInterface(), nullptr);
+    offline->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(window->findChild<QAction*>("mnuOff")->isChecked());
+    EXPECT_TRUE(offline->state().checked);
 }
 
 TEST_F(BrowserWindow, ReadsTheFramesWithTheirHeadingsAndSkipsEmptyOnes)

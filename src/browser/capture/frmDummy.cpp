@@ -26,6 +26,25 @@ QString localeNumber(double value)
     return locale.toString(value, 'g', 7);
 }
 
+// How far one arrow key moves a corner: in pixels, with Ctrl a single pixel.
+constexpr int KeyStep = 10;
+
+QPointF arrowDirection(int key)
+{
+    switch (key) {
+    case Qt::Key_Left:
+        return { -1, 0 };
+    case Qt::Key_Right:
+        return { 1, 0 };
+    case Qt::Key_Up:
+        return { 0, -1 };
+    case Qt::Key_Down:
+        return { 0, 1 };
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 frmDummy::frmDummy(ScreenGrabber& grabber, QWidget* parent)
@@ -39,6 +58,9 @@ frmDummy::frmDummy(ScreenGrabber& grabber, QWidget* parent)
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Bereich wählen: mit der Maus ziehen, Escape bricht ab"));
+    setAccessibleDescription(QStringLiteral("Pfeiltasten verschieben den Bereich, Umschalt und "
+                                            "Pfeiltasten ändern seine Größe, die Eingabetaste "
+                                            "übernimmt ihn."));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAutoFillBackground(true);
     QPalette palette = Label1->palette();
@@ -81,12 +103,39 @@ void frmDummy::mouseReleaseEvent(QMouseEvent* event)
 
 void frmDummy::keyPressEvent(QKeyEvent* event)
 {
-    // The one way out without the mouse: it ends like a click without dragging.
+    // Escape ends like a click without dragging.
     if (event->key() == Qt::Key_Escape) {
         finish(QPixmap());
         return;
     }
-    QWidget::keyPressEvent(event);
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_dragging) {
+        Form_MouseUp(m_pointer);
+        return;
+    }
+    const QPointF direction = arrowDirection(event->key());
+    if (direction.isNull()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPointF step
+        = direction * (event->modifiers().testFlag(Qt::ControlModifier) ? 1 : KeyStep);
+    if (!m_dragging) {
+        // The keyboard's region starts as a quarter of the screen in its middle.
+        const QPointF quarter(width() / 4.0, height() / 4.0);
+        Form_MouseDown(QRectF(rect()).center() - quarter / 2);
+        Form_MouseMove(m_start + quarter);
+    }
+    const QRectF screen(rect());
+    if (event->modifiers().testFlag(Qt::ShiftModifier)) {
+        // The far corner moves: the region grows or shrinks.
+        const QPointF corner = m_pointer + step;
+        if (screen.contains(corner))
+            Form_MouseMove(corner);
+    } else if (screen.contains(m_start + step) && screen.contains(m_pointer + step)) {
+        // Both corners move: the region keeps its size, and stays on the screen.
+        m_start += step;
+        Form_MouseMove(m_pointer + step);
+    }
 }
 
 void frmDummy::Form_MouseDown(QPointF position)

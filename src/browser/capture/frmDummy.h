@@ -15,6 +15,9 @@ namespace suite::browser {
 // rectangle on it; a red outline and the label "X=… Y=…; B=… H=…" follow the pointer. On
 // release the marked part of the still image (without the outline) is handed over and the
 // overlay closes itself. A drag of 50 twips or less on either axis hands over no picture.
+// Without a mouse: an arrow key puts a region in the middle of the screen, arrows move it,
+// Shift+arrows move its far corner (its size), Enter takes it as a release would, Escape
+// leaves.
 class frmDummy : public QWidget {
     Q_OBJECT
 public:

@@ -136,6 +136,9 @@ TEST_F(RegionOverlayTest, ADragOfFiftyTwipsOrLessOrAnyOtherEndGivesNoPicture)
     EXPECT_TRUE(m_chosen.at(2).isNull());
 
     freshOverlay();
+    m_overlay->show();
+    QTest::keyClick(m_overlay, Qt::Key_Right);
+    EXPECT_TRUE(m_overlay->dragging());
     QTest::keyClick(m_overlay, Qt::Key_Escape);
     ASSERT_EQ(m_chosen.size(), 4);
     EXPECT_TRUE(m_chosen.at(3).isNull());
@@ -150,4 +153,33 @@ TEST_F(RegionOverlayTest, ADragOfFiftyTwipsOrLessOrAnyOtherEndGivesNoPicture)
     EXPECT_TRUE(m_chosen.at(4).isNull());
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_overlay.isNull(); }, 2000));
     EXPECT_EQ(m_chosen.size(), 5);
+}
+
+TEST_F(RegionOverlayTest, TheKeyboardMovesAndSizesTheRegionAndEnterTakesIt)
+{
+    m_overlay->setGeometry(0, 0, 640, 480); // the still image's size
+    m_overlay->show();
+    QSignalSpy started(m_overlay, &frmDummy::dragStarted);
+    QTest::keyClick(m_overlay, Qt::Key_Return); // nothing marked yet: nothing to take
+    EXPECT_TRUE(m_chosen.isEmpty());
+
+    // The first arrow puts a quarter of the screen in its middle, (240,180) to (400,300),
+    // and moves it; Shift+arrows move the far corner; Ctrl steps a single pixel.
+    QTest::keyClick(m_overlay, Qt::Key_Left);
+    EXPECT_EQ(started.size(), 1);
+    EXPECT_TRUE(label()->isVisible());
+    QTest::keyClick(m_overlay, Qt::Key_Up);
+    EXPECT_EQ(label()->text(), "X=390 Y=290; B=160 H=120");
+    QTest::keyClick(m_overlay, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(m_overlay, Qt::Key_Down, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(label()->text(), "X=400 Y=291; B=170 H=121");
+    // A step that would leave the screen is not taken.
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(m_overlay, Qt::Key_Up);
+    EXPECT_EQ(label()->text(), "X=400 Y=121; B=170 H=121");
+
+    QTest::keyClick(m_overlay, Qt::Key_Return);
+    ASSERT_EQ(m_chosen.size(), 1);
+    EXPECT_TRUE(showsPart(m_chosen.at(0).toImage(), m_screen, QRect(230, 0, 170, 121)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_overlay.isNull(); }, 2000));
 }
