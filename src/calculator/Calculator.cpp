@@ -39,9 +39,9 @@ QString describe(const QString& caption)
     return words.value(caption);
 }
 
-// The largest size, from the font's own down to kSmallestPoints, at which text fits into room. Each size
-// tried loads a font engine, which is slow, so the search starts where the widths scale to
-// and steps from there (hinting keeps widths from scaling exactly).
+// The largest size, from the font's own down to kSmallestPoints, at which text fits into room. Each
+// size tried loads a font engine, which is slow, so the search starts where the widths scale to and
+// steps from there (hinting keeps widths from scaling exactly).
 QFont fittingFont(QFont font, const QString& text, int room)
 {
     const int largest = font.pointSize();

@@ -158,8 +158,8 @@ int speakThroughCharacter(QApplication& app, const Options& options)
     // The text's own speed tag wins over --rate, as on the --wav path.
     const bool tagged = SpeedTag::split(options.text).present;
     if (Result r = character->Speak(options.rate > 0 && !tagged
-                                        ? SpeedTag::compose(options.rate, options.text)
-                                        : options.text);
+                ? SpeedTag::compose(options.rate, options.text)
+                : options.text);
         !r)
         return fail(r.error);
     character->Hide();
