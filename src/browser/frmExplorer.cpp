@@ -201,6 +201,9 @@ void frmExplorer::buildAddressBar(QWidget* client)
     m_cboAddress = addressBox;
     m_cboAddress->setObjectName(QStringLiteral("cboAddress"));
     m_cboAddress->setAccessibleName(QStringLiteral("Adresse"));
+    // On Linux Qt names an editable combo box by its text: the line a screen reader edits
+    // carries the box's name.
+    m_cboAddress->lineEdit()->setAccessibleName(QStringLiteral("Adresse"));
     m_cboAddress->setGeometry(px(720), px(30), px(3795), px(315));
     label->setBuddy(m_cboAddress);
     // Navigation comes from a pick in the list and from Enter, once each; leaving the box

@@ -12,6 +12,7 @@
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechNotice.h"
+#include "widgets/ToggleAsClick.h"
 #include "widgets/agent/CharacterAgent.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
 
     suite::installApplicationAccessible();
     QApplication app(argc, argv);
+    suite::installToggleAsClick();
     QApplication::setApplicationName(QStringLiteral("tockwerk"));
     QApplication::setApplicationDisplayName(QStringLiteral("Die Tockwerk"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tockwerk.svg")));

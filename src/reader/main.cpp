@@ -18,6 +18,7 @@
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
 #include "widgets/SpeechNotice.h"
+#include "widgets/ToggleAsClick.h"
 #include "widgets/agent/CharacterAgent.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ int main(int argc, char** argv)
     chooseQtPlatform();
     installApplicationAccessible();
     QApplication app(argc, argv);
+    installToggleAsClick();
     QApplication::setApplicationName(edition.programName);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(edition.programName)));
     // The character's windows stay after the reader's window closes; the reader ends itself.

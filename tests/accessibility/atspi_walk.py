@@ -72,12 +72,13 @@ def wait_for(probe, timeout=10.0, step=0.05):
 class Program:
     """A program of the suite started as a user starts it, with its own transcript."""
 
-    def __init__(self, binary, app_name, args=()):
+    def __init__(self, binary, app_name, args=(), env_extra=None):
         self.scratch = tempfile.mkdtemp(prefix="atspi-walk.")
         self.transcript = os.path.join(self.scratch, "speech.jsonl")
         env = dict(os.environ, SPRACHAUSGABE_SPEECH_LOG=self.transcript,
                    SPRACHAUSGABE_AUDIO="null", HOME=self.scratch,
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        env.update({k: v.replace("{scratch}", self.scratch) for k, v in (env_extra or {}).items()})
         env.pop("QT_QPA_PLATFORM", None)
         self.process = subprocess.Popen([binary, *args], env=env)
         self.app = wait_for(lambda: self._find_app(app_name), timeout=20)

@@ -3,6 +3,7 @@ reads as the text being spoken, and its caret and selection follow the word bein
 tray icon's menu opens from the keyboard, is read and chosen through AT-SPI and the keyboard;
 the window it opens reads its speed."""
 
+import os
 import sys
 import time
 
@@ -53,6 +54,12 @@ def check_tray_menu(program):
     value.currentValue = 180
     check(wait_for(lambda: shown().name == SPEED_LABEL + "180"),
           "the speed set through AT-SPI does not show in the speed label")
+    # A screen reader's toggle on the greeting box is the user's click: it is saved.
+    greeting = find(program.app, lambda a: a.getRoleName() == "check box"
+                    and a.name.startswith("Beim ProgrammStart"))
+    check(greeting, "no greeting check box")
+    if greeting:
+        do_action(greeting, "Toggle")
 
     # Back to the tray with the keyboard, and "Beenden" chosen there with the arrow keys.
     hide = find_named(program.app, "push button", "Verbergen")
@@ -72,10 +79,21 @@ def check_tray_menu(program):
     check(program.process.poll() == 0,
           "\"Beenden\" chosen with the keyboard did not end the reader (%r)"
           % program.process.poll())
+    check("[Begruessung]\r\nB=0\r\n" in saved_settings(program),
+          "the greeting box toggled through AT-SPI is not saved as off: %r" % saved_settings(program))
+
+
+def saved_settings(program):
+    path = os.path.join(program.scratch, "Agent.ini")
+    if not os.path.exists(path):
+        return ""
+    with open(path, encoding="latin-1", newline="") as ini:
+        return ini.read()
 
 
 def main(binary):
-    program = Program(binary, "lautbote")
+    # The settings live beside the program unless told otherwise: kept in the walk's scratch.
+    program = Program(binary, "lautbote", env_extra={"SPRACHAUSGABE_PROGRAM_DIR": "{scratch}"})
     try:
         balloon = wait_for(lambda: next((w for w in program.app
                                          if w is not None and w.name == "Sprechblase"), None))
