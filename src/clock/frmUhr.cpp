@@ -201,21 +201,13 @@ void frmUhr::buildOptionFrame()
         place(option, { o.left, 240, right - o.left, 255 });
         m_options->addButton(option, i);
     }
-    const auto choose = [this](int i) {
+    // A click runs the handler even on the option already chosen; a screen reader's toggle
+    // arrives as a click too (installToggleAsClick).
+    connect(m_options, &QButtonGroup::idClicked, this, [this](int i) {
         if (i < 4)
             m_engine.Option1_Click(i);
         else
             m_engine.Option2_Click();
-    };
-    // A click runs the handler even on the option already chosen. A screen reader's toggle
-    // action checks an option without a press or a click: a change to an option the engine
-    // has not chosen is the user's choice too. Between press and release the click follows.
-    connect(m_options, &QButtonGroup::idPressed, this, [this](int i) { m_pressedOption = i; });
-    connect(m_options, &QButtonGroup::idReleased, this, [this] { m_pressedOption = -1; });
-    connect(m_options, &QButtonGroup::idClicked, this, choose);
-    connect(m_options, &QButtonGroup::idToggled, this, [this, choose](int i, bool checked) {
-        if (checked && i != m_pressedOption && i != m_engine.face().selectedOption)
-            choose(i);
     });
     // The next option's circle would cover a caption's end: a face still too wide steps
     // down, the same for the whole row, until every caption shows.

@@ -96,7 +96,6 @@ private:
     ValueLabel* m_label5 = nullptr;
     ValueLabel* m_label6 = nullptr;
     ValueLabel* m_label7 = nullptr;
-    int m_pressedOption = -1; // the option between its press and its release
     QGroupBox* m_frame3 = nullptr;
     QGroupBox* m_frame4 = nullptr;
     QLineEdit* m_text5 = nullptr;
