@@ -2,6 +2,7 @@
 
 #include "widgets/ReadOnlyTextAccessible.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
@@ -137,6 +138,19 @@ void WordBalloon::markWord(int position)
         selection.setCursorPosition(start);
         QAccessible::updateAccessibility(&selection);
     }
+}
+
+// The balloon takes its font family from the desktop, which may change it at any time (a
+// font or scaling setting): the page is laid out again with the new metrics, so no word runs
+// past the edge and no line past the bottom, and the word being heard stays on it.
+void WordBalloon::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange || m_page.isEmpty())
+        return;
+    layoutPage(m_page.first().first);
+    if (m_marked > m_page.last().last)
+        layoutPage(m_marked);
 }
 
 std::pair<int, int> WordBalloon::markedRange() const

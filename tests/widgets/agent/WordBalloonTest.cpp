@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -86,4 +87,34 @@ TEST(WordBalloonTest, ShorterLastPageKeepsTheTailAtTheCharacter)
     EXPECT_EQ(balloon.markedWord(), "Ende");
     EXPECT_LT(balloon.height(), fullHeight);
     EXPECT_EQ(balloon.geometry().bottom(), bottom);
+}
+
+// The desktop may change its font at any time (a font or scaling setting): a balloon on the
+// screen then shows its page exactly as a balloon made with the new font does, with whole
+// words and lines and the same word marked.
+TEST(WordBalloonTest, APageIsLaidOutAgainWhenTheDesktopChangesItsFont)
+{
+    const QString text = "Guten Tag mein Herr, bist Du zu Hause ? Ich bin dein persönlicher "
+                         "Diener ! Ich spreche Dir Text vor, der vorher in die Zwischenablage "
+                         "kopiert wurde. Ich bin für Dich bereit.";
+    const QRect character(400, 400, 150, 200);
+    const int heard = text.indexOf("Zwischenablage");
+    const QFont desktopFont = QApplication::font();
+    for (const char* family : { "DejaVu Sans Mono", "DejaVu Serif" }) {
+        SCOPED_TRACE(family);
+        QApplication::setFont(QFont("Liberation Sans"));
+        WordBalloon balloon;
+        balloon.setText(text);
+        balloon.showNear(character);
+        balloon.markWord(heard);
+        QApplication::setFont(QFont(family));
+        QApplication::processEvents();
+        WordBalloon fresh;
+        fresh.setText(text);
+        fresh.showNear(character);
+        fresh.markWord(heard);
+        EXPECT_EQ(balloon.markedWord(), "Zwischenablage");
+        EXPECT_EQ(balloon.grab().toImage(), fresh.grab().toImage());
+    }
+    QApplication::setFont(desktopFont);
 }
