@@ -2,6 +2,7 @@
 //   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
 #include "core/Paths.h"
 #include "core/Platform.h"
+#include "core/ProgramHelp.h"
 #include "speech/Character.h"
 #include "speech/EspeakEngine.h"
 #include "speech/SpeedTag.h"
@@ -179,26 +180,14 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The texts come from the suite's help table, which the manual pages are made from too.
+    const help::Program& help = *help::program(QStringLiteral("sprich"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Spricht einen Text durch eine Figur der Sprachausgabe oder in eine "
-                       "WAV-Datei. Ohne TEXT wird die Standardeingabe gelesen."));
+    parser.setApplicationDescription(help.summary.de + u' ' + help.details.de);
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({
-        { { QStringLiteral("c"), QStringLiteral("character") },
-            QStringLiteral("Die Figur (Genie, Merlin, Robby; Vorgabe Genie)."),
-            QStringLiteral("NAME") },
-        { { QStringLiteral("r"), QStringLiteral("rate") },
-            QStringLiteral("Sprechgeschwindigkeit in Worten pro Minute, wo der Text nicht "
-                           "selbst mit \\Spd=N\\ beginnt."),
-            QStringLiteral("WPM") },
-        { { QStringLiteral("l"), QStringLiteral("lang") }, QStringLiteral("Sprache: de oder en."),
-            QStringLiteral("de|en") },
-        { { QStringLiteral("w"), QStringLiteral("wav") },
-            QStringLiteral("Schreibt die Sprache in diese WAV-Datei, ohne Fenster."),
-            QStringLiteral("DATEI") },
-    });
+    for (const help::Option& option : help.options)
+        parser.addOption({ option.names, option.description.de, option.valueName.de });
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Der zu sprechende Text."),
         QStringLiteral("[TEXT...]"));
     if (!parser.parse(QApplication::arguments()))
