@@ -181,12 +181,12 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     // The texts come from the suite's help table, which the manual pages are made from too.
-    const help::Program& help = *help::program(QStringLiteral("sprich"));
+    const help::Program& texts = *help::program(QStringLiteral("sprich"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(help.summary.de + u' ' + help.details.de);
+    parser.setApplicationDescription(texts.summary.de + u' ' + texts.details.de);
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const help::Option& option : help.options)
+    for (const help::Option& option : texts.options)
         parser.addOption({ option.names, option.description.de, option.valueName.de });
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Der zu sprechende Text."),
         QStringLiteral("[TEXT...]"));
