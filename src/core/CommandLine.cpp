@@ -1,5 +1,7 @@
 #include "core/CommandLine.h"
 
+#include <algorithm>
+
 namespace suite {
 
 namespace {
@@ -40,15 +42,23 @@ QString CommandLine::helpText() const
     if (!m_help.details.de.isEmpty())
         text += m_help.details.de + QStringLiteral("\n\n");
     text += QStringLiteral("Aufruf: %1 %2\n\nOptionen:\n").arg(m_help.name, usage);
-    for (const help::Option& option : m_help.options + help::standardOptions()) {
+    const QList<help::Option> options = m_help.options + help::standardOptions();
+    QStringList terms;
+    qsizetype width = 0;
+    for (const help::Option& option : options) {
         QStringList names;
         for (const QString& name : option.names)
             names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
-        QString line = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        QString term = names.join(QStringLiteral(", "));
         if (!option.valueName.de.isEmpty())
-            line += u' ' + option.valueName.de;
-        text += line + QStringLiteral("  ") + option.description.de + u'\n';
+            term += u' ' + option.valueName.de;
+        width = std::max(width, term.size());
+        terms.append(term);
     }
+    // The descriptions start in one column.
+    for (qsizetype i = 0; i < options.size(); ++i)
+        text += QStringLiteral("  ") + terms.at(i).leftJustified(width + 2)
+            + options.at(i).description.de + u'\n';
     return text;
 }
 

@@ -1,5 +1,6 @@
 // sprich: speaks a text through one of the suite's characters, or into a WAV file.
 //   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
+#include "core/CommandLine.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/ProgramHelp.h"
@@ -180,24 +181,20 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The texts come from the suite's help table, which the manual pages are made from too.
-    const help::Program& texts = *help::program(QStringLiteral("sprich"));
+    // The options and --help come from the suite's help table, which the manual pages are
+    // made from too.
+    const CommandLine commandLine(QStringLiteral("sprich"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(texts.summary.de + u' ' + texts.details.de);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    for (const help::Option& option : texts.options)
+    parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") }, QString() });
+    parser.addOption({ { QStringLiteral("v"), QStringLiteral("version") }, QString() });
+    for (const help::Option& option : help::program(QStringLiteral("sprich"))->options)
         parser.addOption({ option.names, option.description.de, option.valueName.de });
-    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Der zu sprechende Text."),
-        QStringLiteral("[TEXT...]"));
     if (!parser.parse(QApplication::arguments()))
         return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("sprich %s\n", SUITE_VERSION);
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        const QString text = parser.isSet(QStringLiteral("help")) ? commandLine.helpText()
+                                                                  : commandLine.versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
 
