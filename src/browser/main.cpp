@@ -22,9 +22,7 @@
 
 int main(int argc, char** argv)
 {
-    suite::CommandLine commandLine(QStringLiteral("netzleser"),
-        QStringLiteral("Der sprechende Web-Browser: liest Webseiten und markierten Text vor."),
-        QStringLiteral("[Optionen] [ADRESSE|DATEI]"));
+    suite::CommandLine commandLine(QStringLiteral("netzleser"));
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
     // Qt WebEngine refuses to start as root with its sandbox; only then is it switched off.

@@ -14,9 +14,7 @@
 
 int main(int argc, char** argv)
 {
-    suite::CommandLine commandLine(QStringLiteral("zifferio"),
-        QStringLiteral("Der sprechende Taschenrechner: spricht jede "
-                       "Taste und jedes Ergebnis."));
+    suite::CommandLine commandLine(QStringLiteral("zifferio"));
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
     suite::chooseQtPlatform();

@@ -20,10 +20,7 @@
 
 int main(int argc, char** argv)
 {
-    suite::CommandLine commandLine(QStringLiteral("tockwerk"),
-        QStringLiteral("Die sprechende Uhr: sagt Datum und Uhrzeit an, "
-                       "zur vollen Stunde und im gewählten Abstand, "
-                       "mit Alarm und Erinnerung."));
+    suite::CommandLine commandLine(QStringLiteral("tockwerk"));
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
     suite::chooseQtPlatform();

@@ -1,30 +1,70 @@
 #include "core/CommandLine.h"
 
+#include <algorithm>
+
 namespace suite {
 
-CommandLine::CommandLine(QString programName, QString description, QString usage)
-    : m_program(std::move(programName))
-    , m_description(std::move(description))
-    , m_usage(std::move(usage))
+namespace {
+
+help::Program fromTable(const QString& programName)
 {
+    if (const help::Program* known = help::program(programName))
+        return *known;
+    help::Program unknown;
+    unknown.name = programName;
+    return unknown;
+}
+
+} // namespace
+
+CommandLine::CommandLine(const QString& programName)
+    : m_help(fromTable(programName))
+{
+}
+
+CommandLine::CommandLine(help::Program program)
+    : m_help(std::move(program))
+{
+}
+
+CommandLine::CommandLine(QString programName, QString description, QString usage)
+{
+    m_help.name = std::move(programName);
+    m_help.summary.de = std::move(description);
+    m_help.usage.de = std::move(usage);
 }
 
 QString CommandLine::helpText() const
 {
-    const QString usage = m_usage.isEmpty() ? QStringLiteral("[Optionen]") : m_usage;
-    return QStringLiteral("%1 – %2\n"
-                          "\n"
-                          "Aufruf: %1 %3\n"
-                          "\n"
-                          "Optionen:\n"
-                          "  -h, --help  diese Hilfe zeigen und beenden\n"
-                          "  --version   die Version zeigen und beenden\n")
-        .arg(m_program, m_description, usage);
+    const QString usage
+        = m_help.usage.de.isEmpty() ? QStringLiteral("[Optionen]") : m_help.usage.de;
+    QString text = QStringLiteral("%1 – %2\n\n").arg(m_help.name, m_help.summary.de);
+    if (!m_help.details.de.isEmpty())
+        text += m_help.details.de + QStringLiteral("\n\n");
+    text += QStringLiteral("Aufruf: %1 %2\n\nOptionen:\n").arg(m_help.name, usage);
+    const QList<help::Option> options = m_help.options + help::standardOptions();
+    QStringList terms;
+    qsizetype width = 0;
+    for (const help::Option& option : options) {
+        QStringList names;
+        for (const QString& name : option.names)
+            names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        QString term = names.join(QStringLiteral(", "));
+        if (!option.valueName.de.isEmpty())
+            term += u' ' + option.valueName.de;
+        width = std::max(width, term.size());
+        terms.append(term);
+    }
+    // The descriptions start in one column.
+    for (qsizetype i = 0; i < options.size(); ++i)
+        text += QStringLiteral("  ") + terms.at(i).leftJustified(width + 2)
+            + options.at(i).description.de + u'\n';
+    return text;
 }
 
 QString CommandLine::versionText() const
 {
-    return QStringLiteral("%1 %2\n").arg(m_program, QStringLiteral(SUITE_VERSION));
+    return QStringLiteral("%1 %2\n").arg(m_help.name, QStringLiteral(SUITE_VERSION));
 }
 
 bool CommandLine::handle(const QStringList& arguments, FILE* out)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ProgramHelp.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,11 +12,14 @@ namespace suite {
 // What every program does first in main(): answers --help and --version on stdout and tells
 // the caller to end without opening a window. Other arguments are passed through untouched.
 //
-//   suite::CommandLine commandLine("zifferio", "Ein sprechender Taschenrechner.");
+//   suite::CommandLine commandLine(QStringLiteral("zifferio"));
 //   if (commandLine.handle(argc, argv))
 //       return commandLine.exitCode();
 class CommandLine {
 public:
+    // The program's German texts from the suite's help table (help::programs()).
+    explicit CommandLine(const QString& programName);
+    explicit CommandLine(help::Program program);
     CommandLine(QString programName, QString description, QString usage = QString());
 
     // True when the program should end now; the text has then been written to out.
@@ -30,9 +35,7 @@ public:
     const QStringList& remaining() const { return m_remaining; }
 
 private:
-    QString m_program;
-    QString m_description;
-    QString m_usage;
+    help::Program m_help;
     QStringList m_remaining;
 };
 

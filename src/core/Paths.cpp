@@ -56,7 +56,10 @@ QString programDirFor(const QString& binaryFolder)
     if (!fromEnvironment.isEmpty())
         return withTrailingSlash(fromEnvironment);
     const QFileInfo binary(binaryFolder);
-    if (!binaryFolder.isEmpty() && binary.isDir() && binary.isWritable())
+    // A usr folder belongs to the package manager: an installed program keeps nothing next to
+    // itself, not even when root, who may write there, starts it (nor in an unpacked package).
+    const bool installed = QDir::cleanPath(binaryFolder).split(u'/').contains(QLatin1String("usr"));
+    if (!binaryFolder.isEmpty() && !installed && binary.isDir() && binary.isWritable())
         return withTrailingSlash(binaryFolder);
     const QString config = userConfigDir();
     // A folder that cannot be made shows up later as a clear write error, not here.

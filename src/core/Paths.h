@@ -16,8 +16,8 @@ QString characterDir();
 // The folder the running binary lies in (no trailing "/").
 QString binaryDir();
 // Where a program keeps its own files, always with a trailing "/":
-// $SPRACHAUSGABE_PROGRAM_DIR, else the binary's folder when writable, else
-// $XDG_CONFIG_HOME/sprachausgabe (created on demand).
+// $SPRACHAUSGABE_PROGRAM_DIR, else the binary's folder when writable and not below a usr
+// folder (an installed program), else $XDG_CONFIG_HOME/sprachausgabe (created on demand).
 QString programDir();
 // programDir() for a binary in the given folder; lets the choice be checked for any folder.
 QString programDirFor(const QString& binaryFolder);

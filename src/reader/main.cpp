@@ -29,16 +29,10 @@ int main(int argc, char** argv)
     using namespace suite;
 #ifdef READER_EDITION_LAUTZWERG
     const reader::ReaderEdition edition = reader::ReaderEdition::lautzwerg();
-    const QString description = QStringLiteral(
-        "Der Textvorleser mit dem Flaschengeist: er spricht getippten, markierten, geöffneten "
-        "und kopierten Text.");
 #else
     const reader::ReaderEdition edition = reader::ReaderEdition::lautbote();
-    const QString description = QStringLiteral(
-        "Der Textvorleser: eine Figur spricht getippten, markierten, geöffneten und kopierten "
-        "Text.");
 #endif
-    CommandLine commandLine(edition.programName, description);
+    CommandLine commandLine(edition.programName);
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
 

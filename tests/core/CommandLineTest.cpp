@@ -55,3 +55,21 @@ TEST(CommandLine, OtherArgumentsPassThroughAndEndOfOptionsProtectsFileNames)
     EXPECT_EQ(commandLine.remaining(), QStringList({ "--", "--help" }));
     EXPECT_TRUE(commandLine.helpText().contains("Aufruf: lautbote [DATEI]"));
 }
+
+TEST(CommandLine, EachCommandsHelpComesFromTheTableInBothLanguages)
+{
+    ASSERT_EQ(suite::help::programs().size(), 7);
+    for (const suite::help::Program& program : suite::help::programs()) {
+        SCOPED_TRACE(program.name.toStdString());
+        for (const suite::help::Text* text : { &program.summary, &program.details, &program.usage })
+            EXPECT_FALSE(text->de.isEmpty() || text->en.isEmpty());
+        EXPECT_FALSE(suite::help::shortSummary(program.summary.en).isEmpty());
+        const QString help = CommandLine(program.name).helpText();
+        EXPECT_TRUE(help.startsWith(program.name + " – " + program.summary.de + "\n"));
+        EXPECT_TRUE(help.contains("Aufruf: " + program.name + " " + program.usage.de));
+        for (const suite::help::Option& option : program.options) {
+            EXPECT_FALSE(option.description.en.isEmpty());
+            EXPECT_TRUE(help.contains("--" + option.names.last())) << qPrintable(help);
+        }
+    }
+}

@@ -86,6 +86,11 @@ TEST(Paths, TheProgramDirectoryEndsInASlashAndFallsBackToTheUserConfiguration)
     EXPECT_EQ(paths::programDirFor(temp.filePath("datei/bin")),
         temp.filePath("config/sprachausgabe") + "/");
     EXPECT_TRUE(QDir(temp.filePath("config/sprachausgabe")).exists());
+    // An installed program keeps its files under XDG even when root could write to /usr/bin.
+    EXPECT_EQ(paths::programDirFor("/usr/bin"), temp.filePath("config/sprachausgabe") + "/");
+    ASSERT_TRUE(QDir(temp.path()).mkpath("unpacked/usr/bin"));
+    EXPECT_EQ(paths::programDirFor(temp.filePath("unpacked/usr/bin")),
+        temp.filePath("config/sprachausgabe") + "/");
 }
 
 TEST(Paths, FilesAreFoundWithoutRegardToCase)

@@ -1,7 +1,9 @@
 // sprich: speaks a text through one of the suite's characters, or into a WAV file.
 //   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
+#include "core/CommandLine.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
+#include "core/ProgramHelp.h"
 #include "speech/Character.h"
 #include "speech/EspeakEngine.h"
 #include "speech/SpeedTag.h"
@@ -179,36 +181,20 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(SUITE_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The options and --help come from the suite's help table, which the manual pages are
+    // made from too.
+    const CommandLine commandLine(QStringLiteral("sprich"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Spricht einen Text durch eine Figur der Sprachausgabe oder in eine "
-                       "WAV-Datei. Ohne TEXT wird die Standardeingabe gelesen."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addOptions({
-        { { QStringLiteral("c"), QStringLiteral("character") },
-            QStringLiteral("Die Figur (Genie, Merlin, Robby; Vorgabe Genie)."),
-            QStringLiteral("NAME") },
-        { { QStringLiteral("r"), QStringLiteral("rate") },
-            QStringLiteral("Sprechgeschwindigkeit in Worten pro Minute, wo der Text nicht "
-                           "selbst mit \\Spd=N\\ beginnt."),
-            QStringLiteral("WPM") },
-        { { QStringLiteral("l"), QStringLiteral("lang") }, QStringLiteral("Sprache: de oder en."),
-            QStringLiteral("de|en") },
-        { { QStringLiteral("w"), QStringLiteral("wav") },
-            QStringLiteral("Schreibt die Sprache in diese WAV-Datei, ohne Fenster."),
-            QStringLiteral("DATEI") },
-    });
-    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Der zu sprechende Text."),
-        QStringLiteral("[TEXT...]"));
+    parser.addOption({ { QStringLiteral("h"), QStringLiteral("help") }, QString() });
+    parser.addOption({ { QStringLiteral("v"), QStringLiteral("version") }, QString() });
+    for (const help::Option& option : help::program(QStringLiteral("sprich"))->options)
+        parser.addOption({ option.names, option.description.de, option.valueName.de });
     if (!parser.parse(QApplication::arguments()))
         return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        std::printf("sprich %s\n", SUITE_VERSION);
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        const QString text = parser.isSet(QStringLiteral("help")) ? commandLine.helpText()
+                                                                  : commandLine.versionText();
+        std::fputs(text.toLocal8Bit().constData(), stdout);
         return 0;
     }
 

@@ -78,13 +78,7 @@ Arguments readArguments(const QStringList& arguments)
 int main(int argc, char** argv)
 {
     suite::dropHarmlessQtNotes();
-    suite::CommandLine commandLine(QStringLiteral("tippe"),
-        QStringLiteral("Tippt eine Tastenfolge in das Fenster, das gerade die Tastatur hat. "
-                       "Schreibweise: Zeichen wie sie sind, + Umschalt, ^ Strg, % Alt für das "
-                       "Folgende, (…) als Gruppe, {TAB}, {ENTER 3} usw. für benannte Tasten, "
-                       "~ für Enter. --delay MS (oder -d MS) wartet vor jedem Tastendruck. "
-                       "Eine Tastenfolge, die mit - beginnt, steht nach --."),
-        QStringLiteral("[--delay MS] [--] TASTENFOLGE"));
+    suite::CommandLine commandLine(QStringLiteral("tippe"));
     if (commandLine.handle(argc, argv))
         return commandLine.exitCode();
     QCoreApplication app(argc, argv);
