@@ -47,7 +47,8 @@ WaylandClipboard::~WaylandClipboard()
 void WaylandClipboard::dataOffer(
     void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer)
 {
-    static const zwlr_data_control_offer_v1_listener listener = { .offer = &WaylandClipboard::offerType };
+    static const zwlr_data_control_offer_v1_listener listener
+        = { .offer = &WaylandClipboard::offerType };
     static_cast<WaylandClipboard*>(data)->m_offers.insert(offer, {});
     zwlr_data_control_offer_v1_add_listener(offer, &listener, data);
 }

@@ -31,8 +31,10 @@ public:
     static constexpr int TransferTimeoutMs = 1000;
 
 private:
-    static void dataOffer(void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer);
-    static void selection(void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer);
+    static void dataOffer(
+        void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer);
+    static void selection(
+        void* data, zwlr_data_control_device_v1*, zwlr_data_control_offer_v1* offer);
     static void finished(void* data, zwlr_data_control_device_v1*);
     static void offerType(void* data, zwlr_data_control_offer_v1* offer, const char* type);
     // The offer's data in the type, or a null array when it did not come.

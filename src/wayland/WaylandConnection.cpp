@@ -23,8 +23,8 @@ std::unique_ptr<WaylandConnection> WaylandConnection::open(QString* whyNot)
         return nullptr;
     }
     std::unique_ptr<WaylandConnection> connection(new WaylandConnection(display));
-    static const wl_registry_listener listener
-        = { .global = &WaylandConnection::global, .global_remove = &WaylandConnection::globalRemove };
+    static const wl_registry_listener listener = { .global = &WaylandConnection::global,
+        .global_remove = &WaylandConnection::globalRemove };
     connection->m_registry = wl_display_get_registry(display);
     wl_registry_add_listener(connection->m_registry, &listener, connection.get());
     if (!connection->roundtrip()) {
@@ -59,7 +59,8 @@ void WaylandConnection::global(
     // Version 1 of each is all we use; a higher one would bring events we do not handle.
     Q_UNUSED(version);
     if (!self->m_seat && std::strcmp(interface, wl_seat_interface.name) == 0) {
-        self->m_seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
+        self->m_seat
+            = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
     } else if (std::strcmp(interface, zwp_virtual_keyboard_manager_v1_interface.name) == 0) {
         self->m_virtualKeyboards = static_cast<zwp_virtual_keyboard_manager_v1*>(
             wl_registry_bind(registry, name, &zwp_virtual_keyboard_manager_v1_interface, 1));

@@ -38,8 +38,8 @@ public:
 
 private:
     explicit WaylandConnection(wl_display* display);
-    static void global(void* data, wl_registry* registry, uint32_t name, const char* interface,
-        uint32_t version);
+    static void global(
+        void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t version);
     static void globalRemove(void*, wl_registry*, uint32_t) { }
 
     wl_display* m_display;

@@ -141,8 +141,8 @@ Result WaylandKeyboard::deliver(const std::vector<KeyRecord>& records)
         return Result::failure(QStringLiteral("Die Tastaturbelegung ließ sich nicht anlegen."));
     zwp_virtual_keyboard_v1* keyboard = zwp_virtual_keyboard_manager_v1_create_virtual_keyboard(
         m_connection->virtualKeyboards(), m_connection->seat());
-    zwp_virtual_keyboard_v1_keymap(keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd,
-        uint32_t(keymap.size() + 1));
+    zwp_virtual_keyboard_v1_keymap(
+        keyboard, WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1, fd, uint32_t(keymap.size() + 1));
     close(fd);
     // The modifiers make this keyboard the seat's active one, which passes its keymap to the
     // focused window; the window takes it before the first key comes.

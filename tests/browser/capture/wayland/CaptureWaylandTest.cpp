@@ -65,7 +65,8 @@ TEST(CaptureWaylandTest, ThePortalsPictureShowsTheWaylandWindowAsTheCompositorDo
 {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     std::unique_ptr<ScreenGrabber> grabber = openScreenGrabber();
-    ASSERT_TRUE(grabber->unavailableReason().isEmpty()) << grabber->unavailableReason().toStdString();
+    ASSERT_TRUE(grabber->unavailableReason().isEmpty())
+        << grabber->unavailableReason().toStdString();
     ASSERT_NE(dynamic_cast<PortalScreenGrabber*>(grabber.get()), nullptr);
     NativeWindow window;
     ASSERT_TRUE(window.shown());
@@ -103,6 +104,6 @@ TEST(CaptureWaylandTest, ThePortalsPictureShowsTheWaylandWindowAsTheCompositorDo
     drag(overlay, middle - QPoint(100, 50), middle + QPoint(100, 50));
     EXPECT_TRUE(QTest::qWaitFor([&] { return overlay.isNull(); }, 5000));
     ASSERT_EQ(chosen.size(), 1);
-    EXPECT_TRUE(showsPart(chosen.at(0).toImage(), compositor, QRect(middle - QPoint(100, 50),
-                                                                  QSize(200, 100))));
+    EXPECT_TRUE(showsPart(
+        chosen.at(0).toImage(), compositor, QRect(middle - QPoint(100, 50), QSize(200, 100))));
 }

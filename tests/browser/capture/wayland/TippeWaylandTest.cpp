@@ -12,8 +12,8 @@ struct TippeRun {
     QString err;
 };
 
-TippeRun tippe(const QStringList& arguments, const QProcessEnvironment& environment
-    = QProcessEnvironment::systemEnvironment())
+TippeRun tippe(const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
