@@ -3,7 +3,8 @@
 //   WaylandTestWindow colour RRGGBB   a window filled with the colour
 //   WaylandTestWindow text            a text field that has the focus; each change of its
 //                                     text is written to standard output as one line
-// "shown" on standard output tells that the window is on the screen.
+// "shown" on standard output comes a moment after the window was shown; the tests still wait
+// for what they look for (its pixels, its text).
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
