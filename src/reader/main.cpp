@@ -10,7 +10,7 @@
 #include "reader/OutsideEnd.h"
 #include "reader/ReaderApplication.h"
 #include "reader/SpokenWordFeed.h"
-#include "reader/SystemClipboard.h"
+#include "reader/WaylandClipboard.h"
 #include "speech/EspeakEngine.h"
 #include "widgets/ApplicationAccessible.h"
 #include "widgets/FileChooserDialog.h"
@@ -57,10 +57,10 @@ int main(int argc, char** argv)
     MessageBoxesDialog messageBoxes;
     FileChooserDialog fileChooser;
     SystemClock clock;
-    reader::SystemClipboard clipboard;
+    const std::unique_ptr<reader::Clipboard> clipboard = reader::openDesktopClipboard();
     reader::SpokenWordFeed spokenWords;
 
-    reader::ReaderServices services { agent, messageBoxes, fileChooser, clock, clipboard,
+    reader::ReaderServices services { agent, messageBoxes, fileChooser, clock, *clipboard,
         paths::programDir(), paths::characterDir(), &spokenWords };
     reader::ReaderApplication reader(edition, services, [] { QCoreApplication::quit(); });
     reader::AgentWordFollower follower(

@@ -1,7 +1,9 @@
 #include "browser/capture/KeyboardDevice.h"
 
+#include "browser/capture/WaylandKeyboard.h"
 #include "browser/capture/X11Keyboard.h"
 
+#include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 namespace suite::browser {
@@ -23,12 +25,55 @@ private:
     QString m_reason;
 };
 
+// XTest on a Wayland session whose compositor offers no keyboard of our own: the keys
+// reach XWayland's windows only, so they go only when one of those has the focus.
+class XWaylandKeyboard final : public KeyboardDevice {
+public:
+    XWaylandKeyboard(std::unique_ptr<KeyboardDevice> keyboard, std::unique_ptr<X11Display> display)
+        : m_keyboard(std::move(keyboard))
+        , m_display(std::move(display))
+    {
+    }
+    void refresh() override { m_keyboard->refresh(); }
+    std::optional<KeyScan> keyFor(char16_t character) const override
+    {
+        return m_keyboard->keyFor(character);
+    }
+    quint16 scanCodeFor(quint16 virtualKey) const override
+    {
+        return m_keyboard->scanCodeFor(virtualKey);
+    }
+    Result deliver(const std::vector<KeyRecord>& records) override
+    {
+        Window focus = None;
+        int revertTo = 0;
+        XGetInputFocus(m_display->get(), &focus, &revertTo);
+        if (focus == None || focus == PointerRoot)
+            return Result::failure(QStringLiteral(
+                "Tastenfolgen können nicht gesendet werden: Das Fenster mit der Tastatur ist "
+                "ein Wayland-Fenster, und dieser Compositor bietet keine virtuelle Tastatur an; "
+                "nur Fenster von XWayland sind erreichbar. Nichts wurde gesendet."));
+        return m_keyboard->deliver(records);
+    }
+
+private:
+    std::unique_ptr<KeyboardDevice> m_keyboard;
+    std::unique_ptr<X11Display> m_display;
+};
+
 } // namespace
 
 std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs)
 {
     const QString prefix = QStringLiteral("Tastenfolgen können nicht gesendet werden: ");
     QString why;
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (wayland) {
+        // The compositor's virtual keyboard reaches Wayland and XWayland windows alike.
+        std::unique_ptr<WaylandConnection> connection = WaylandConnection::open(&why);
+        if (connection && connection->seat() && connection->virtualKeyboards())
+            return std::make_unique<WaylandKeyboard>(std::move(connection), delayMs);
+    }
     std::unique_ptr<X11Display> display = X11Display::open(&why);
     if (!display)
         return unavailableKeyboardDevice(prefix + why);
@@ -36,6 +81,13 @@ std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs)
     if (!XTestQueryExtension(display->get(), &eventBase, &errorBase, &major, &minor))
         return unavailableKeyboardDevice(
             prefix + QStringLiteral("der X-Server bietet die Erweiterung XTEST nicht an."));
+    if (wayland) {
+        std::unique_ptr<X11Display> focus = X11Display::open(&why);
+        if (!focus)
+            return unavailableKeyboardDevice(prefix + why);
+        return std::make_unique<XWaylandKeyboard>(
+            std::make_unique<X11Keyboard>(std::move(display), delayMs), std::move(focus));
+    }
     return std::make_unique<X11Keyboard>(std::move(display), delayMs);
 }
 

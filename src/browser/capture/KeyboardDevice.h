@@ -10,8 +10,10 @@ namespace suite::browser {
 // The machine's keyboard: its layout for the parser and the way to send events.
 class KeyboardDevice : public KeyboardLayout, public KeyDelivery { };
 
-// The X11 keyboard (XTest), or, where there is none, a device whose every delivery fails
-// with the reason. delayMs is the pause before each key press.
+// On a Wayland session whose compositor offers virtual keyboards, a keyboard of our own
+// there; otherwise the X11 keyboard (XTest; on a Wayland session only while an XWayland
+// window has the focus), or, where there is none, a device whose every delivery fails with
+// the reason. delayMs is the pause before each key press.
 std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs = 0);
 
 // A device that cannot type: no key for any character, and every delivery fails with the

@@ -1,5 +1,7 @@
 #include "browser/capture/X11ScreenGrabber.h"
 
+#include "browser/capture/PortalScreenGrabber.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -225,7 +227,17 @@ std::unique_ptr<ScreenGrabber> openScreenGrabber()
     std::unique_ptr<X11Display> display = X11Display::open(&problem);
     if (!display)
         return unavailableScreenGrabber(prefix + problem);
-    return std::make_unique<X11ScreenGrabber>(std::move(display));
+    auto x11 = std::make_unique<X11ScreenGrabber>(std::move(display));
+    // XWayland shows only its own windows, without the root's pixels: on a Wayland session
+    // the compositor's portal takes the picture.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        if (!PortalScreenGrabber::offered())
+            return unavailableScreenGrabber(prefix
+                + QStringLiteral("Auf dieser Wayland-Sitzung bietet kein xdg-desktop-portal "
+                                 "Bildschirmfotos an."));
+        return std::make_unique<PortalScreenGrabber>(std::move(x11));
+    }
+    return x11;
 }
 
 std::unique_ptr<ScreenGrabber> unavailableScreenGrabber(const QString& reason)

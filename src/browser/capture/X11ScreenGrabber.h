@@ -27,8 +27,9 @@ private:
     std::unique_ptr<X11Display> m_display;
 };
 
-// The X11 grabber where the program runs on X11 (Qt's xcb platform, XWayland included);
-// elsewhere (offscreen, Wayland without XWayland) a grabber that says why it cannot capture.
+// The X11 grabber where the program runs on X11 (Qt's xcb platform); on XWayland (a Wayland
+// session) the portal's grabber; elsewhere (offscreen, Wayland without XWayland, no portal)
+// a grabber that says why it cannot capture.
 std::unique_ptr<ScreenGrabber> openScreenGrabber();
 
 // A grabber that cannot capture, for the reason given.

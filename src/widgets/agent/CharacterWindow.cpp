@@ -1,5 +1,7 @@
 #include "widgets/agent/CharacterWindow.h"
 
+#include "widgets/agent/TopWindowFlags.h"
+
 #include <QBitmap>
 #include <QGuiApplication>
 #include <QImage>
@@ -10,7 +12,7 @@
 namespace suite {
 
 CharacterWindow::CharacterWindow(const CharacterData& data, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, topWindowFlags())
     , m_data(data)
 {
     setAttribute(Qt::WA_TranslucentBackground);

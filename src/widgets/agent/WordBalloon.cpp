@@ -1,6 +1,7 @@
 #include "widgets/agent/WordBalloon.h"
 
 #include "widgets/ReadOnlyTextAccessible.h"
+#include "widgets/agent/TopWindowFlags.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -42,7 +43,7 @@ QAccessibleInterface* makeAccessible(const QString&, QObject* object)
 } // namespace
 
 WordBalloon::WordBalloon(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, topWindowFlags())
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
