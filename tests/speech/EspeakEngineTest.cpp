@@ -179,9 +179,10 @@ TEST(EspeakEngine, HugeTextWithNulsStartsAtOnceAndStaysAShortWayAhead)
 
 TEST(EspeakEngine, OnlyOneEngineOwnsEspeakAndTheOtherStillFinishes)
 {
+    // Each engine loads espeak-ng on its own thread: the one that has it loaded keeps it.
     EspeakEngine first(realTimeOutput());
-    EspeakEngine second(realTimeOutput());
     EXPECT_TRUE(first.isAvailable());
+    EspeakEngine second(realTimeOutput());
     EXPECT_FALSE(second.isAvailable());
     EXPECT_FALSE(second.error().isEmpty());
     QSignalSpy finished(&second, &SpeechEngine::utteranceFinished);
