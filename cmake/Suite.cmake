@@ -34,7 +34,8 @@ endfunction()
 #   SERVICES - the test runs inside tests/with-services, which starts the named services for
 #              this run only and stops them afterwards: x11 (a private Xvfb), wm (openbox),
 #              tray (an XEmbed tray host), sni-tray (a StatusNotifier host), clipboard-manager
-#              (CopyQ), audio (a PulseAudio null sink). Such tests run as one ctest entry; the
+#              (CopyQ), audio (a PulseAudio null sink), speechd (speech-dispatcher on a private
+#              socket, playing into that null sink). Such tests run as one ctest entry; the
 #              others are discovered test by test.
 #   RUNS     - the same executable once per set of services, each set written as services
 #              joined by "+" (x11+wm+tray); each run is the ctest entry NAME.with_SET, with
