@@ -77,14 +77,15 @@ int main(int argc, char** argv)
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     SoundMonitor monitor;
     if (!monitor.start()) {
-        std::fprintf(stderr, "engine_latency_bench: no null sink to listen to (run it under "
-                             "tests/with-services --speechd)\n");
+        std::fprintf(stderr,
+            "engine_latency_bench: no null sink to listen to (run it under "
+            "tests/with-services --speechd)\n");
         return 1;
     }
     EspeakEngine espeak;
     SpeechdEngine speechd;
-    for (SpeechEngine* engine : { static_cast<SpeechEngine*>(&espeak),
-             static_cast<SpeechEngine*>(&speechd) }) {
+    for (SpeechEngine* engine :
+        { static_cast<SpeechEngine*>(&espeak), static_cast<SpeechEngine*>(&speechd) }) {
         if (const Result r = engine->availability(); !r) {
             std::fprintf(stderr, "engine_latency_bench: %s\n", qPrintable(r.error));
             return 1;

@@ -18,7 +18,12 @@ QString CommandLine::helpText() const
                           "\n"
                           "Optionen:\n"
                           "  -h, --help  diese Hilfe zeigen und beenden\n"
-                          "  --version   die Version zeigen und beenden\n")
+                          "  --version   die Version zeigen und beenden\n"
+                          "\n"
+                          "Umgebung:\n"
+                          "  SPRACHAUSGABE_ENGINE=speechd  mit den Stimmen von speech-dispatcher "
+                          "sprechen\n"
+                          "                                (Vorgabe: espeak-ng)\n")
         .arg(m_program, m_description, usage);
 }
 

@@ -18,7 +18,7 @@ namespace SpeechLog {
 enum class Component { Agent, Synth };
 
 void record(Component component, const QString& character, const QString& op,
-            const QJsonArray& args, const QString& error = {});
+    const QJsonArray& args, const QString& error = {});
 
 // The engine that speaks the requests recorded from now on; empty leaves the key out.
 void setEngine(const QString& name);

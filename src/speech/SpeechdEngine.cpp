@@ -179,7 +179,8 @@ void SpeechdEngine::sendNext()
         // The next piece with words in it; a text without any still starts and finishes.
         std::optional<SpokenPiece> piece;
         while (!piece && job.next < text.size()) {
-            const qsizetype end = TextPieces::pieceEnd(text, job.next, TextPieces::defaultMaxLength);
+            const qsizetype end
+                = TextPieces::pieceEnd(text, job.next, TextPieces::defaultMaxLength);
             SpokenPiece candidate(text, job.next, end);
             job.next = end;
             if (!candidate.isBlank())
@@ -192,7 +193,8 @@ void SpeechdEngine::sendNext()
         SPDConnection* spd = m_connection->spd;
         const Voice& voice = job.utterance.voice;
         const SpeechdRate rate = RateMapping::speechdRateFor(job.utterance.wordsPerMinute);
-        spd_set_language(spd, voice.language.trimmed().isEmpty() ? "de" : qPrintable(voice.language));
+        spd_set_language(
+            spd, voice.language.trimmed().isEmpty() ? "de" : qPrintable(voice.language));
         spd_set_voice_type(spd, voiceTypeFor(voice.variant));
         spd_set_voice_rate(spd, rate.rate);
         spd_set_voice_pitch(spd, RateMapping::speechdPitchFor(voice.pitch));
@@ -234,7 +236,8 @@ void SpeechdEngine::handle(const Event& event)
         if (const auto span = SpeechdMarkup::spanOf(event.mark)) {
             // The mouth opens with each word and closes halfway through it.
             mouth(0.8);
-            m_mouthTimer.start(std::clamp(30000 / std::max(1, job.utterance.wordsPerMinute), 60, 300));
+            m_mouthTimer.start(
+                std::clamp(30000 / std::max(1, job.utterance.wordsPerMinute), 60, 300));
             emit wordReached(job.id, int(span->position), int(span->length));
         }
         break;
@@ -264,7 +267,8 @@ QStringList SpeechdEngine::voices(const QString& language) const
         const QString lang = QString::fromUtf8((*v)->language ? (*v)->language : "");
         const QByteArray variant = (*v)->variant ? QByteArray((*v)->variant) : QByteArray();
         // Variants of one voice (espeak-ng has dozens) are left out: the voice stands for them.
-        if (!lang.startsWith(language, Qt::CaseInsensitive) || (!variant.isEmpty() && variant != "none"))
+        if (!lang.startsWith(language, Qt::CaseInsensitive)
+            || (!variant.isEmpty() && variant != "none"))
             continue;
         names.append(QStringLiteral("%1 (%2)").arg(QString::fromUtf8((*v)->name), lang));
     }
