@@ -144,7 +144,7 @@ quint64 SpeechdEngine::say(const Utterance& utterance)
 
 void SpeechdEngine::stopAll()
 {
-    const bool heard = !m_jobs.empty() && (m_jobs.front().started || m_message != 0);
+    const bool heard = !m_jobs.empty() && m_jobs.front().started;
     const quint64 current = m_jobs.empty() ? 0 : m_jobs.front().id;
     if (m_message != 0 && m_connection->spd)
         spd_cancel(m_connection->spd);
