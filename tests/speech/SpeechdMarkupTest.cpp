@@ -1,5 +1,5 @@
-#include "speech/RateMapping.h"
 #include "speech/SpeechdMarkup.h"
+#include "speech/RateMapping.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,8 @@ TEST(SpeechdMarkup, EveryWordGetsAMarkWithItsSpanAndMarkupIsText)
     const SpokenPiece piece(text, 2, text.size());
     const QByteArray ssml = SpeechdMarkup::ssml(piece);
     EXPECT_EQ(ssml,
-        "<speak><mark name=\"2:3\"/>Tom <mark name=\"6:1\"/>&amp; <mark name=\"8:7\"/>&lt;Jerry&gt; "
+        "<speak><mark name=\"2:3\"/>Tom <mark name=\"6:1\"/>&amp; <mark "
+        "name=\"8:7\"/>&lt;Jerry&gt; "
         "<mark name=\"16:3\"/>&quot;\xc3\x9c&quot; <mark name=\"21:2\"/>\xf0\x9f\x98\x80 "
         "<mark name=\"24:2\"/>0 komma</speak>");
     EXPECT_EQ(SpeechdMarkup::spanOf("8:7"), (SpokenPiece::Span { 8, 7 }));

@@ -1,11 +1,11 @@
 // The speech-dispatcher engine against the real service: tests/with-services --speechd starts
 // speech-dispatcher with its espeak-ng module on a private socket, playing into a null sink
 // whose monitor tells when sound is heard.
+#include "speech/SpeechdEngine.h"
 #include "speech/EspeakEngine.h"
 #include "speech/EspeakLibrary.h"
 #include "speech/SpeechEngineFactory.h"
 #include "speech/SpeechLog.h"
-#include "speech/SpeechdEngine.h"
 #include "speech/UtteranceRenderer.h"
 
 #include "speech/SpeechSignalWait.h"
