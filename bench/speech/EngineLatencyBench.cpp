@@ -111,9 +111,15 @@ int main(int argc, char** argv)
     const double speechdStop = median(speechdFigures.stop);
     std::printf("%d rounds, medians, as heard on the null sink's monitor\n", rounds);
     std::printf("%-28s %10s %10s %8s\n", "", "espeak-ng", "speechd", "ratio");
-    std::printf("%-28s %7.0f ms %7.0f ms %8.2f\n", "first sound after say()", espeakFirst,
-        speechdFirst, speechdFirst / std::max(1.0, espeakFirst));
-    std::printf("%-28s %7.0f ms %7.0f ms %8.2f\n", "last sound after stopAll()", espeakStop,
-        speechdStop, speechdStop / std::max(1.0, espeakStop));
+    // A side under one 10 ms block gives no ratio worth printing.
+    const auto row = [](const char* what, double espeakMs, double speechdMs) {
+        std::printf("%-28s %7.0f ms %7.0f ms", what, espeakMs, speechdMs);
+        if (espeakMs >= 10)
+            std::printf(" %8.2f\n", speechdMs / espeakMs);
+        else
+            std::printf(" %8s\n", "-");
+    };
+    row("first sound after say()", espeakFirst, speechdFirst);
+    row("last sound after stopAll()", espeakStop, speechdStop);
     return 0;
 }
