@@ -82,6 +82,10 @@ SpeechdEngine::SpeechdEngine(QObject* parent)
 {
     m_mouthTimer.setSingleShot(true);
     connect(&m_mouthTimer, &QTimer::timeout, this, [this] { emit level(0.2); });
+    // The service reports nothing when it ends: without this the message under way would
+    // never finish. One small request a second while speaking tells.
+    m_serviceTimer.setInterval(1000);
+    connect(&m_serviceTimer, &QTimer::timeout, this, &SpeechdEngine::checkService);
 
     char* error = nullptr;
     SPDConnectionAddress* address = spd_get_default_address(&error);
@@ -150,6 +154,7 @@ void SpeechdEngine::stopAll()
         spd_cancel(m_connection->spd);
     // What the service still reports of the cancelled message is no longer ours.
     m_message = 0;
+    m_serviceTimer.stop();
     m_jobs.clear();
     mouth(0);
     if (heard)
@@ -193,10 +198,14 @@ void SpeechdEngine::sendNext()
         SPDConnection* spd = m_connection->spd;
         const Voice& voice = job.utterance.voice;
         const SpeechdRate rate = RateMapping::speechdRateFor(job.utterance.wordsPerMinute);
-        spd_set_language(
-            spd, voice.language.trimmed().isEmpty() ? "de" : qPrintable(voice.language));
+        const QByteArray language
+            = voice.language.trimmed().isEmpty() ? "de" : voice.language.trimmed().toUtf8();
+        if (spd_set_language(spd, language.constData()) != 0
+            || spd_set_voice_rate(spd, rate.rate) != 0) {
+            lost();
+            return;
+        }
         spd_set_voice_type(spd, voiceTypeFor(voice.variant));
-        spd_set_voice_rate(spd, rate.rate);
         spd_set_voice_pitch(spd, RateMapping::speechdPitchFor(voice.pitch));
         const QByteArray ssml = SpeechdMarkup::ssml(*piece, rate.wordBreakMs);
         const int message = spd_say(spd, SPD_TEXT, ssml.constData());
@@ -207,6 +216,7 @@ void SpeechdEngine::sendNext()
             continue;
         }
         m_message = message;
+        m_serviceTimer.start();
     }
 }
 
@@ -243,6 +253,7 @@ void SpeechdEngine::handle(const Event& event)
         break;
     case Event::Kind::End:
         m_message = 0;
+        m_serviceTimer.stop();
         if (job.next >= job.utterance.text.size())
             finishFront();
         sendNext();
@@ -255,6 +266,34 @@ void SpeechdEngine::mouth(qreal opening)
     if (opening == 0)
         m_mouthTimer.stop();
     emit level(opening);
+}
+
+void SpeechdEngine::checkService()
+{
+    // Setting the rate again is harmless: every piece sets its own before it is sent.
+    if (m_message != 0 && m_connection->spd && spd_set_voice_rate(m_connection->spd, 0) != 0)
+        lost();
+}
+
+void SpeechdEngine::lost()
+{
+    if (!m_connection->spd)
+        return;
+    std::fprintf(stderr,
+        "Sprachausgabe: speech-dispatcher ist nicht mehr erreichbar; es wird nichts mehr "
+        "gesprochen.\n");
+    m_error = QStringLiteral("speech-dispatcher ist nicht mehr erreichbar.");
+    {
+        // No more events from a connection that is gone.
+        std::lock_guard lock(SpeechdEvents::mutex);
+        std::erase(SpeechdEvents::engines, this);
+    }
+    spd_close(m_connection->spd);
+    m_connection->spd = nullptr;
+    m_message = 0;
+    m_serviceTimer.stop();
+    // Everything still asked for finishes without sound, in order.
+    sendNext();
 }
 
 QStringList SpeechdEngine::voices(const QString& language) const

@@ -14,7 +14,9 @@ namespace suite {
 // voice the user has chosen there, and the service plays the sound itself. Utterances are
 // queued here and handed to the service one piece at a time, so a stop never waits behind
 // a long queue in the service. Words come from SSML index marks; with no samples to measure,
-// the mouth opens on each word and closes again.
+// the mouth opens on each word and closes again. Should the service go away, what is under
+// way and queued finishes at once, one message on stderr says so, and availability() fails
+// from then on.
 class SpeechdEngine final : public SpeechEngine {
     Q_OBJECT
 public:
@@ -46,6 +48,8 @@ private:
     void scheduleSend();
     void finishFront();
     void mouth(qreal opening);
+    void checkService();
+    void lost();
 
     struct Connection;
     std::unique_ptr<Connection> m_connection;
@@ -55,6 +59,7 @@ private:
     int m_message = 0; // the service's id of the piece it speaks for us, 0 for none
     bool m_sendScheduled = false;
     QTimer m_mouthTimer;
+    QTimer m_serviceTimer; // while a message is out: is the service still there?
 };
 
 } // namespace suite

@@ -20,6 +20,8 @@
 
 #include <cmath>
 
+#include <signal.h>
+
 using namespace suite;
 using suite::test::SoundMonitor;
 using suite::test::waitForSignals;
@@ -229,4 +231,33 @@ TEST(SpeechdEngine, AServiceThatCannotBeReachedLeavesEspeakNgSpeakingWithOneMess
     QFile file(log);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\"engine\":\"espeak-ng\""));
+}
+
+// Ends the service for the rest of this run: it stays the last test here.
+TEST(SpeechdEngine, AServiceThatGoesAwayFinishesWhatWasAskedAndSaysSo)
+{
+    SpeechdEngine engine;
+    ASSERT_TRUE(engine.availability());
+    QSignalSpy words(&engine, &SpeechEngine::wordReached);
+    QSignalSpy finished(&engine, &SpeechEngine::utteranceFinished);
+    const quint64 first = engine.say(german(QStringLiteral(
+        "Dieser Satz wird mitten im Sprechen von einem Dienst verlassen, der einfach geht.")));
+    const quint64 second = engine.say(german(QStringLiteral("Und dieser kommt nicht mehr.")));
+    ASSERT_TRUE(waitForSignals(words, 1));
+
+    QFile pidFile(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/speechd.pid"));
+    ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
+    const qint64 pid = pidFile.readAll().trimmed().toLongLong();
+    ASSERT_GT(pid, 1);
+    ASSERT_EQ(::kill(pid_t(pid), SIGTERM), 0);
+
+    ASSERT_TRUE(waitForSignals(finished, 2));
+    EXPECT_EQ(finished.at(0).at(0).toULongLong(), first);
+    EXPECT_EQ(finished.at(1).at(0).toULongLong(), second);
+    EXPECT_FALSE(engine.isSpeaking());
+    EXPECT_FALSE(engine.availability());
+    // Later requests finish at once, without sound.
+    const quint64 later = engine.say(german(QStringLiteral("Niemand hört das.")));
+    ASSERT_TRUE(waitForSignals(finished, 3));
+    EXPECT_EQ(finished.at(2).at(0).toULongLong(), later);
 }
