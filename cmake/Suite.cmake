@@ -34,7 +34,8 @@ endfunction()
 #   SERVICES - the test runs inside tests/with-services, which starts the named services for
 #              this run only and stops them afterwards: x11 (a private Xvfb), wm (openbox),
 #              tray (an XEmbed tray host), sni-tray (a StatusNotifier host), clipboard-manager
-#              (CopyQ), audio (a PulseAudio null sink), atspi (the accessibility bus), wayland
+#              (CopyQ), audio (a PulseAudio null sink), atspi (the accessibility bus), speechd
+#              (speech-dispatcher on a private socket, playing into that null sink), wayland
 #              (a headless sway with XWayland and xdg-desktop-portal; it excludes the X11
 #              ones). Such tests run as one ctest entry; the
 #              others are discovered test by test.

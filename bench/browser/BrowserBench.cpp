@@ -97,7 +97,7 @@ int runBrowser(int argc, char** argv, const QString& programDir, bool speak)
     suite::browser::BrowserServices services = desktop.services();
     // The probe sees each request on its way to the real synthesizer.
     services.createSynthesizer = [&](QWidget* parent) {
-        auto* real = new suite::SpeechSynthesizer(desktop.engine, parent);
+        auto* real = new suite::SpeechSynthesizer(*desktop.engine, parent);
         probes.push_back(std::make_unique<ArrivalProbe>(*real));
         return suite::browser::SynthesizerSlot { probes.back().get(), real };
     };

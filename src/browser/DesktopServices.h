@@ -8,7 +8,7 @@
 #include "browser/SpeechTurns.h"
 #include "core/KeyStore.h"
 #include "core/ProcessLauncher.h"
-#include "speech/EspeakEngine.h"
+#include "speech/SpeechEngineFactory.h"
 #include "widgets/FileChooserDialog.h"
 #include "widgets/MessageBoxesDialog.h"
 
@@ -26,9 +26,9 @@ public:
     // left to the caller.
     BrowserServices services();
 
-    EspeakEngine engine;
-    // The browser windows take turns on the one engine.
-    SpeechTurns turns { engine };
+    // The engine the user chose (SPRACHAUSGABE_ENGINE); the browser windows take turns on it.
+    const std::unique_ptr<SpeechEngine> engine = createSpeechEngine();
+    SpeechTurns turns { *engine };
     MessageBoxesDialog messageBoxes;
     FileChooserDialog fileChooser;
     ProcessLauncher launcher;

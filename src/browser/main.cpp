@@ -53,6 +53,6 @@ int main(int argc, char** argv)
     // A file manager or another program may ask for an address ("netzleser %u").
     windows.openMainWindow(suite::browser::AddressText::fromCommandLine(
         QCoreApplication::arguments().mid(1), QDir::currentPath()));
-    suite::tellIfSpeechUnavailable(desktop.engine, desktop.messageBoxes, nullptr);
+    suite::tellIfSpeechUnavailable(*desktop.engine, desktop.messageBoxes, nullptr);
     return QApplication::exec();
 }

@@ -2,7 +2,7 @@
 #include "calculator/Calculator.h"
 #include "core/CommandLine.h"
 #include "core/Platform.h"
-#include "speech/EspeakEngine.h"
+#include "speech/SpeechEngineFactory.h"
 #include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
@@ -25,11 +25,11 @@ int main(int argc, char** argv)
     suite::installGermanQtTranslations();
     suite::installFocusMarks();
 
-    suite::EspeakEngine engine;
+    const std::unique_ptr<suite::SpeechEngine> engine = suite::createSpeechEngine();
     suite::MessageBoxesDialog messageBoxes;
-    auto* synthesizer = new suite::SpeechSynthesizer(engine); // the window takes it over
+    auto* synthesizer = new suite::SpeechSynthesizer(*engine); // the window takes it over
     suite::calc::Calculator calculator(*synthesizer, synthesizer, messageBoxes);
     calculator.show();
-    suite::tellIfSpeechUnavailable(engine, messageBoxes, &calculator);
+    suite::tellIfSpeechUnavailable(*engine, messageBoxes, &calculator);
     return QApplication::exec();
 }

@@ -6,7 +6,7 @@
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/SingleInstance.h"
-#include "speech/EspeakEngine.h"
+#include "speech/SpeechEngineFactory.h"
 #include "widgets/ApplicationAccessible.h"
 #include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
@@ -42,14 +42,14 @@ int main(int argc, char** argv)
         return 0;
 
     suite::SystemClock clock;
-    suite::EspeakEngine engine;
-    suite::CharacterAgent agent(suite::paths::characterDir(), engine);
+    const std::unique_ptr<suite::SpeechEngine> engine = suite::createSpeechEngine();
+    suite::CharacterAgent agent(suite::paths::characterDir(), *engine);
     suite::MessageBoxesDialog messageBoxes;
     suite::clock::SoundEffectChimePlayer chimes;
     suite::clock::frmUhr window(clock, agent, chimes, messageBoxes);
     QObject::connect(
         &window, &suite::clock::frmUhr::closed, &app, &QApplication::quit, Qt::QueuedConnection);
     window.Form_Load();
-    suite::tellIfSpeechUnavailable(engine, messageBoxes, &window);
+    suite::tellIfSpeechUnavailable(*engine, messageBoxes, &window);
     return QApplication::exec();
 }

@@ -59,6 +59,9 @@ QString CommandLine::helpText() const
     for (qsizetype i = 0; i < options.size(); ++i)
         text += QStringLiteral("  ") + terms.at(i).leftJustified(width + 2)
             + options.at(i).description.de + u'\n';
+    if (m_help.speaks)
+        text += QStringLiteral("\nUmgebung:\n  SPRACHAUSGABE_ENGINE=speechd  %1\n")
+                    .arg(help::engineChoice().de);
     return text;
 }
 

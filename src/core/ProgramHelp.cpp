@@ -73,6 +73,16 @@ QList<Program> makePrograms()
                     "\\Spd=N\\.") },
             { { QStringLiteral("l"), QStringLiteral("lang") }, T("de|en", "de|en"),
                 T("Sprache: de oder en.", "Language: de or en.") },
+            { { QStringLiteral("e"), QStringLiteral("engine") }, T("NAME", "NAME"),
+                T("Die Sprachausgabe: espeak-ng (eingebaut) oder speechd (die Stimmen von "
+                  "speech-dispatcher). Vorgabe: $SPRACHAUSGABE_ENGINE, sonst espeak-ng. --wav "
+                  "spricht immer mit espeak-ng.",
+                    "The speech engine: espeak-ng (built in) or speechd (speech-dispatcher's "
+                    "voices). Default: $SPRACHAUSGABE_ENGINE, else espeak-ng. --wav always "
+                    "speaks with espeak-ng.") },
+            { { QStringLiteral("voices") }, {},
+                T("Zeigt die deutschen und englischen Stimmen von speech-dispatcher.",
+                    "Lists speech-dispatcher's German and English voices.") },
             { { QStringLiteral("w"), QStringLiteral("wav") }, T("DATEI", "FILE"),
                 T("Schreibt die Sprache in diese WAV-Datei, ohne Fenster.",
                     "Writes the speech into this WAV file, without a window.") },
@@ -154,8 +164,19 @@ const QList<Variable>& environment()
         { QStringLiteral("SPRACHAUSGABE_SPEECH_LOG"),
             T("Eine Datei, an die jede Sprachanfrage als eine JSON-Zeile angehängt wird.",
                 "A file to which every speech request is appended as one JSON line.") },
+        { QStringLiteral("SPRACHAUSGABE_ENGINE"),
+            T("speechd: mit den Stimmen von speech-dispatcher sprechen; Vorgabe espeak-ng. Ist "
+              "der Dienst nicht erreichbar, spricht espeak-ng (mit einer Meldung).",
+                "speechd: speak with speech-dispatcher's voices; default espeak-ng. When the "
+                "service cannot be reached, espeak-ng speaks (with a message).") },
     };
     return all;
+}
+
+Text engineChoice()
+{
+    return T("mit den Stimmen von speech-dispatcher sprechen (Vorgabe: espeak-ng)",
+        "speak with speech-dispatcher's voices (default: espeak-ng)");
 }
 
 } // namespace suite::help

@@ -47,5 +47,7 @@ struct Variable {
 };
 // The environment variables every program reads (the manuals' ENVIRONMENT).
 const QList<Variable>& environment();
+// What SPRACHAUSGABE_ENGINE=speechd does, for --help.
+Text engineChoice();
 
 } // namespace suite::help

@@ -11,7 +11,7 @@
 #include "reader/ReaderApplication.h"
 #include "reader/SpokenWordFeed.h"
 #include "reader/WaylandClipboard.h"
-#include "speech/EspeakEngine.h"
+#include "speech/SpeechEngineFactory.h"
 #include "widgets/ApplicationAccessible.h"
 #include "widgets/FileChooserDialog.h"
 #include "widgets/FocusMarkStyle.h"
@@ -52,8 +52,8 @@ int main(int argc, char** argv)
     installGermanQtTranslations();
     installFocusMarks();
 
-    EspeakEngine engine;
-    CharacterAgent agent(paths::characterDir(), engine);
+    const std::unique_ptr<SpeechEngine> engine = createSpeechEngine();
+    CharacterAgent agent(paths::characterDir(), *engine);
     MessageBoxesDialog messageBoxes;
     FileChooserDialog fileChooser;
     SystemClock clock;
@@ -64,7 +64,7 @@ int main(int argc, char** argv)
         paths::programDir(), paths::characterDir(), &spokenWords };
     reader::ReaderApplication reader(edition, services, [] { QCoreApplication::quit(); });
     reader::AgentWordFollower follower(
-        engine, agent,
+        *engine, agent,
         [&reader] { return reader.window() ? reader.window()->characterName() : QString(); },
         spokenWords);
     // Logging out, shutting down or a closed display keep the settings as "Beenden" does.
@@ -72,6 +72,6 @@ int main(int argc, char** argv)
     if (!reader.start())
         return 0;
     tellIfSpeechUnavailable(
-        engine, messageBoxes, reader.window(), QStringLiteral("Sprachausgabe Fehlernachricht"));
+        *engine, messageBoxes, reader.window(), QStringLiteral("Sprachausgabe Fehlernachricht"));
     return QApplication::exec();
 }

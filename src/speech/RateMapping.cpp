@@ -24,4 +24,22 @@ EspeakRate espeakRateFor(int wordsPerMinute)
     return { slowestNativeRate, std::max(1, int(std::lround(extraMs / wordGapUnitMs))) };
 }
 
+SpeechdRate speechdRateFor(int wordsPerMinute)
+{
+    constexpr double minRate = slowestNativeRate;
+    constexpr double normalRate = 170;
+    constexpr double maxRate = 449;
+    const int wpm = clampWordsPerMinute(wordsPerMinute);
+    if (wpm < slowestNativeRate)
+        return { -100, int(std::lround(60000.0 / wpm - 60000.0 / slowestNativeRate)) };
+    const double rate = wpm <= normalRate ? (wpm - normalRate) * 100 / (normalRate - minRate)
+                                          : (wpm - normalRate) * 100 / (maxRate - normalRate);
+    return { std::clamp(int(std::lround(rate)), -100, 100), 0 };
+}
+
+int speechdPitchFor(int pitch)
+{
+    return std::clamp(pitch, 0, 100) * 2 - 100;
+}
+
 } // namespace suite::RateMapping

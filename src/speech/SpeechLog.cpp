@@ -14,6 +14,7 @@ namespace suite::SpeechLog {
 namespace {
 
 QMutex g_mutex;
+QString g_engine; // guarded by g_mutex
 
 // Strings as JSON literals, keeping non-ASCII characters as UTF-8.
 QByteArray jsonString(const QString& s)
@@ -23,7 +24,7 @@ QByteArray jsonString(const QString& s)
 }
 
 QByteArray line(Component component, const QString& character, const QString& op,
-    const QJsonArray& args, const QString& error)
+    const QJsonArray& args, const QString& error, const QString& engine)
 {
     QByteArray out = "{\"time\":";
     out += jsonString(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
@@ -36,6 +37,8 @@ QByteArray line(Component component, const QString& character, const QString& op
     out += ",\"args\":" + QJsonDocument(args).toJson(QJsonDocument::Compact);
     if (!error.isEmpty())
         out += ",\"error\":" + jsonString(error);
+    if (!engine.isEmpty())
+        out += ",\"engine\":" + jsonString(engine);
     out += "}\n";
     return out;
 }
@@ -48,8 +51,8 @@ void record(Component component, const QString& character, const QString& op,
     const QString path = qEnvironmentVariable("SPRACHAUSGABE_SPEECH_LOG");
     if (path.isEmpty())
         return;
-    const QByteArray bytes = line(component, character, op, args, error);
     QMutexLocker lock(&g_mutex);
+    const QByteArray bytes = line(component, character, op, args, error, g_engine);
     static QSet<QString> reported;
     QFile file(path);
     const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Append)
@@ -60,6 +63,12 @@ void record(Component component, const QString& character, const QString& op,
             "Sprachausgabe: das Sprachprotokoll %s lässt sich nicht schreiben: %s\n",
             qPrintable(path), qPrintable(file.errorString()));
     }
+}
+
+void setEngine(const QString& name)
+{
+    QMutexLocker lock(&g_mutex);
+    g_engine = name;
 }
 
 } // namespace suite::SpeechLog

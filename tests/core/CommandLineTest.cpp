@@ -35,6 +35,8 @@ TEST(CommandLine, HelpAndVersionArePrintedAndEndTheProgram)
         << qPrintable(help);
     EXPECT_TRUE(help.contains("Aufruf: zifferio")) << qPrintable(help);
     EXPECT_TRUE(help.contains("--version"));
+    // Every program names the choice of speech engine.
+    EXPECT_TRUE(help.contains("SPRACHAUSGABE_ENGINE=speechd")) << qPrintable(help);
     EXPECT_EQ(commandLine.exitCode(), 0);
 
     EXPECT_EQ(printed(commandLine, { "-platform", "xcb", "--version" }, &exitNow),

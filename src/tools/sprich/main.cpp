@@ -1,11 +1,14 @@
 // sprich: speaks a text through one of the suite's characters, or into a WAV file.
-//   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
+//   sprich [--character NAME] [--rate WPM] [--lang de|en] [--engine espeak-ng|speechd]
+//          [--wav FILE] [TEXT...]
+//   sprich --voices   (the voices speech-dispatcher offers for German and English)
 #include "core/CommandLine.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/ProgramHelp.h"
 #include "speech/Character.h"
-#include "speech/EspeakEngine.h"
+#include "speech/SpeechEngineFactory.h"
+#include "speech/SpeechdEngine.h"
 #include "speech/SpeedTag.h"
 #include "speech/WavExport.h"
 #include "widgets/agent/AgentCharacter.h"
@@ -29,6 +32,7 @@ struct Options {
     QString character = QStringLiteral("Genie");
     int rate = 0; // 0: the character's own rate
     QString language = QStringLiteral("de");
+    QString engine; // empty: $SPRACHAUSGABE_ENGINE
     QString wavPath;
     QString text;
 };
@@ -58,7 +62,8 @@ void choosePlatform(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
-    const bool windowless = argvHas(argc, argv, { "--wav", "--help", "-h", "--version", "-v" });
+    const bool windowless
+        = argvHas(argc, argv, { "--wav", "--help", "-h", "--version", "-v", "--voices" });
     if (windowless || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
@@ -94,6 +99,13 @@ QString parseOptions(QCommandLineParser& parser, Options* options)
         if (options->language != QLatin1String("de") && options->language != QLatin1String("en"))
             return QStringLiteral("--lang kennt nur de und en, nicht \"%1\"")
                 .arg(options->language);
+    }
+    if (parser.isSet(QStringLiteral("engine"))) {
+        options->engine = parser.value(QStringLiteral("engine")).trimmed().toLower();
+        if (options->engine != QLatin1String(espeakEngineName)
+            && options->engine != QLatin1String(speechdEngineName))
+            return QStringLiteral("--engine kennt nur espeak-ng und speechd, nicht \"%1\"")
+                .arg(options->engine);
     }
     if (parser.isSet(QStringLiteral("character")))
         options->character = parser.value(QStringLiteral("character"));
@@ -137,11 +149,11 @@ int writeWav(const Options& options, const QString& characterFile)
 
 int speakThroughCharacter(QApplication& app, const Options& options)
 {
-    EspeakEngine engine;
-    if (!engine.isAvailable())
+    const std::unique_ptr<SpeechEngine> engine = createSpeechEngine(options.engine);
+    if (const Result available = engine->availability(); !available)
         return fail(
-            QStringLiteral("die Sprachausgabe ist nicht verfügbar: %1").arg(engine.error()));
-    CharacterAgent agent(paths::characterDir(), engine);
+            QStringLiteral("die Sprachausgabe ist nicht verfügbar: %1").arg(available.error));
+    CharacterAgent agent(paths::characterDir(), *engine);
     const QString id = options.character;
     if (Result r = agent.LoadCharacter(id, id + QStringLiteral(".acs")); !r)
         return fail(r.error);
@@ -167,6 +179,22 @@ int speakThroughCharacter(QApplication& app, const Options& options)
     character->Hide();
     app.exec();
     agent.UnloadCharacter(id);
+    return 0;
+}
+
+int listVoices()
+{
+    const SpeechdEngine service;
+    if (const Result reached = service.availability(); !reached)
+        return fail(reached.error);
+    for (const char* language : { "de", "en" }) {
+        const QStringList voices = service.voices(QLatin1String(language));
+        std::printf("%s:\n", language);
+        for (const QString& voice : voices)
+            std::printf("  %s\n", qPrintable(voice));
+        if (voices.isEmpty())
+            std::printf("  (keine)\n");
+    }
     return 0;
 }
 
@@ -198,6 +226,8 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    if (parser.isSet(QStringLiteral("voices")))
+        return listVoices();
     Options options;
     if (const QString error = parseOptions(parser, &options); !error.isEmpty())
         return fail(error);
