@@ -1,7 +1,11 @@
-// sprich: speaks a text through one of the suite's characters, or into a WAV file.
+// sprich: speaks a text through one of the suite's characters, or into a WAV file; or the
+// text in a picture.
 //   sprich [--character NAME] [--rate WPM] [--lang de|en] [--wav FILE] [TEXT...]
+//   sprich --bild FILE [--text]
 #include "core/Paths.h"
 #include "core/Platform.h"
+#include "ocr/PicturePreparation.h"
+#include "ocr/TextRecognizer.h"
 #include "speech/Character.h"
 #include "speech/EspeakEngine.h"
 #include "speech/SpeedTag.h"
@@ -28,6 +32,9 @@ struct Options {
     int rate = 0; // 0: the character's own rate
     QString language = QStringLiteral("de");
     QString wavPath;
+    QString picture; // --bild: the text comes from this picture
+    bool printOnly = false; // --text: the picture's text is printed, not spoken
+    bool noTextFound = false; // the picture held none; what is spoken says so
     QString text;
 };
 
@@ -56,7 +63,8 @@ void choosePlatform(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
-    const bool windowless = argvHas(argc, argv, { "--wav", "--help", "-h", "--version", "-v" });
+    const bool windowless
+        = argvHas(argc, argv, { "--wav", "--text", "--help", "-h", "--version", "-v" });
     if (windowless || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
@@ -101,7 +109,18 @@ QString parseOptions(QCommandLineParser& parser, Options* options)
     if (parser.isSet(QStringLiteral("wav")) && options->wavPath.isEmpty())
         return QStringLiteral("--wav braucht einen Dateinamen");
 
+    options->picture = parser.value(QStringLiteral("bild"));
+    options->printOnly = parser.isSet(QStringLiteral("text"));
+    if (parser.isSet(QStringLiteral("bild")) && options->picture.isEmpty())
+        return QStringLiteral("--bild braucht einen Dateinamen");
+    if (options->printOnly && options->picture.isEmpty())
+        return QStringLiteral("--text gilt nur mit --bild");
     options->text = parser.positionalArguments().join(QLatin1Char(' '));
+    if (!options->picture.isEmpty()) {
+        if (!options->text.isEmpty())
+            return QStringLiteral("mit --bild kommt der Text aus dem Bild, nicht als Argument");
+        return {};
+    }
     if (options->text.isEmpty()) {
         bool tooLong = false;
         options->text = readStandardInput(&tooLong);
@@ -112,6 +131,31 @@ QString parseOptions(QCommandLineParser& parser, Options* options)
     if (options->text.trimmed().isEmpty())
         return QStringLiteral("kein Text zum Sprechen (als Argument oder auf der Standardeingabe)");
     return {};
+}
+
+// Replaces options->text by the text of the picture. Returns an exit code, or -1 to go on.
+int readPicture(Options* options)
+{
+    QImage picture;
+    if (Result r = ocr::loadPicture(options->picture, &picture); !r)
+        return fail(r.error);
+    const std::atomic_bool never { false };
+    const ocr::Recognition read = ocr::TextRecognizer().recognize(picture, never);
+    switch (read.outcome) {
+    case ocr::Recognition::Outcome::Text:
+        options->text = ocr::runningText(read.text);
+        return -1;
+    case ocr::Recognition::Outcome::NoText:
+        // Said aloud too, unless only printing was asked for: whoever listens learns it.
+        std::fprintf(stderr, "sprich: %s\n", qPrintable(ocr::NoTextMessage));
+        options->text = ocr::NoTextMessage;
+        options->noTextFound = true;
+        return options->printOnly ? 1 : -1;
+    case ocr::Recognition::Outcome::Cancelled:
+    case ocr::Recognition::Outcome::Failed:
+        break;
+    }
+    return fail(read.error);
 }
 
 int writeWav(const Options& options, const QString& characterFile)
@@ -182,7 +226,9 @@ int main(int argc, char** argv)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Spricht einen Text durch eine Figur der Sprachausgabe oder in eine "
-                       "WAV-Datei. Ohne TEXT wird die Standardeingabe gelesen."));
+                       "WAV-Datei. Ohne TEXT wird die Standardeingabe gelesen. Mit --bild "
+                       "wird der Text in einem Bild erkannt und gesprochen; findet sich keiner, "
+                       "sagt sprich das und endet mit Status 1."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -198,6 +244,11 @@ int main(int argc, char** argv)
         { { QStringLiteral("w"), QStringLiteral("wav") },
             QStringLiteral("Schreibt die Sprache in diese WAV-Datei, ohne Fenster."),
             QStringLiteral("DATEI") },
+        { { QStringLiteral("b"), QStringLiteral("bild") },
+            QStringLiteral("Liest den Text in diesem Bild (PNG, BMP, JPEG) vor."),
+            QStringLiteral("DATEI") },
+        { { QStringLiteral("t"), QStringLiteral("text") },
+            QStringLiteral("Mit --bild: gibt den erkannten Text nur aus, statt ihn zu sprechen.") },
     });
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Der zu sprechende Text."),
         QStringLiteral("[TEXT...]"));
@@ -215,12 +266,20 @@ int main(int argc, char** argv)
     Options options;
     if (const QString error = parseOptions(parser, &options); !error.isEmpty())
         return fail(error);
+    if (!options.picture.isEmpty()) {
+        if (const int code = readPicture(&options); code >= 0)
+            return code;
+        if (options.printOnly) {
+            std::fputs(qPrintable(options.text + QLatin1Char('\n')), stdout);
+            return 0;
+        }
+    }
     const QString file = paths::findFileNoCase(paths::characterDir(), options.character + ".acs");
     if (file.isEmpty()) {
         return fail(QStringLiteral("Charakterdatei nicht gefunden: %1/%2.acs")
                         .arg(paths::characterDir(), options.character));
     }
-    if (!options.wavPath.isEmpty())
-        return writeWav(options, file);
-    return speakThroughCharacter(app, options);
+    const int code = options.wavPath.isEmpty() ? speakThroughCharacter(app, options)
+                                               : writeWav(options, file);
+    return code == 0 && options.noTextFound ? 1 : code;
 }

@@ -1,0 +1,97 @@
+#include "ocr/PicturePreparation.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+namespace suite::ocr {
+
+namespace {
+
+// Below this many pixels a picture is a capture of a few lines of screen text (about 10 to
+// 16 points at 96 dpi), which the recognizer reads more surely at twice the size; larger
+// pictures are read as they are, which keeps their time down.
+constexpr qint64 UpscaleBelowPixels = 1200LL * 1200;
+
+QImage bounded(const QImage& picture)
+{
+    if (picture.width() <= MaximumSide && picture.height() <= MaximumSide)
+        return picture;
+    return picture.scaled(MaximumSide, MaximumSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// The mean grey of a sparse grid of pixels: a dark ground makes it dark, whatever the text.
+bool mostlyDark(const QImage& grey)
+{
+    const int stepX = std::max(1, grey.width() / 64);
+    const int stepY = std::max(1, grey.height() / 64);
+    qint64 sum = 0;
+    qint64 count = 0;
+    for (int y = 0; y < grey.height(); y += stepY) {
+        const uchar* line = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); x += stepX) {
+            sum += line[x];
+            ++count;
+        }
+    }
+    return count > 0 && sum / count < 128;
+}
+
+} // namespace
+
+PreparedPicture preparePicture(const QImage& picture)
+{
+    PreparedPicture prepared;
+    if (picture.isNull())
+        return prepared;
+    // Transparent parts count as white paper, not as black.
+    QImage opaque = picture;
+    if (picture.hasAlphaChannel()) {
+        opaque = QImage(picture.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QImage source = picture;
+        source.setDevicePixelRatio(1);
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, source);
+    }
+    prepared.grey = bounded(opaque).convertToFormat(QImage::Format_Grayscale8);
+    if (mostlyDark(prepared.grey)) {
+        prepared.grey.invertPixels();
+        prepared.inverted = true;
+    }
+    if (qint64(prepared.grey.width()) * prepared.grey.height() < UpscaleBelowPixels) {
+        prepared.scale = 2;
+        prepared.grey = prepared.grey.scaled(
+            prepared.grey.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return prepared;
+}
+
+Result loadPicture(const QString& fileName, QImage* picture)
+{
+    const QFileInfo info(fileName);
+    if (!info.isFile())
+        return Result::failure(QStringLiteral("Die Bilddatei %1 gibt es nicht.").arg(fileName));
+    if (info.size() > MaximumFileBytes)
+        return Result::failure(
+            QStringLiteral("Die Bilddatei %1 ist größer als %2 MB und wird nicht gelesen.")
+                .arg(fileName)
+                .arg(MaximumFileBytes / (1024 * 1024)));
+    QImageReader reader(fileName);
+    const QByteArray format = reader.format();
+    if (format != "png" && format != "bmp" && format != "jpeg")
+        return Result::failure(
+            QStringLiteral("%1 ist kein Bild im Format PNG, BMP oder JPEG.").arg(fileName));
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.width() > MaximumSide || size.height() > MaximumSide)
+        reader.setScaledSize(size.scaled(MaximumSide, MaximumSide, Qt::KeepAspectRatio));
+    QImage read;
+    if (!reader.read(&read))
+        return Result::failure(QStringLiteral("Die Bilddatei %1 lässt sich nicht lesen: %2")
+                                   .arg(fileName, reader.errorString()));
+    *picture = read;
+    return Result::success();
+}
+
+} // namespace suite::ocr
