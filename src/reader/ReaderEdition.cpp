@@ -56,6 +56,7 @@ ReaderEdition ReaderEdition::lautbote()
     e.resetButton = QRect(7320, 120, 255, 300);
     e.fieldTop = 1440;
     e.buttonFramesTop = 5040;
+    e.pictureOption = QRect(4560, 4680, 3075, 255); // beside the speed bar
     return e;
 }
 
@@ -88,6 +89,7 @@ ReaderEdition ReaderEdition::lautzwerg()
     e.resetButton = QRect(7320, 240, 255, 300);
     e.fieldTop = 960;
     e.buttonFramesTop = 4440;
+    e.pictureOption = QRect(120, 4140, 3615, 255); // between the field and the buttons
     return e;
 }
 
