@@ -377,7 +377,8 @@ TEST_F(readerTray, WithTextInPicturesACopiedPictureIsReadLikeATextOnceAndStopEnd
     copied.copyPicture(suite::test::textPicture(suite::test::GermanSentence));
     const QString tag = "\\Spd=150\\";
     const auto sentenceSpoken = [&] {
-        return std::count_if(spoken().begin(), spoken().end(), [&](const QString& text) {
+        const QStringList texts = spoken();
+        return std::count_if(texts.begin(), texts.end(), [&](const QString& text) {
             return suite::test::wordsOf(text.mid(tag.size()))
                 == suite::test::wordsOf(suite::test::GermanSentence);
         });
