@@ -91,9 +91,10 @@ bool TextRecognizer::ready()
         }
     }
     m_api = std::make_unique<tesseract::TessBaseAPI>();
-    // Its notes go nowhere: the user is told what matters by the caller.
-    std::vector<std::string> names { "debug_file" };
-    std::vector<std::string> values { "/dev/null" };
+    // Its notes go nowhere: the user is told what matters by the caller. Pictures come
+    // prepared dark on light, so it need not try each line inverted as well.
+    std::vector<std::string> names { "debug_file", "tessedit_do_invert" };
+    std::vector<std::string> values { "/dev/null", "0" };
     if (m_api->Init(dir.toLocal8Bit().constData(), Languages, tesseract::OEM_DEFAULT, nullptr, 0,
             &names, &values, false)
         != 0) {
