@@ -317,7 +317,8 @@ TEST_F(readerSettings, TextInPicturesIsOffByDefaultAndKeptInASectionOfItsOwn)
     for (const bool on : { true, false }) {
         ASSERT_TRUE(start());
         EXPECT_EQ(control<QCheckBox>("chkBildtext")->isChecked(), !on);
-        QTest::mouseClick(control<QCheckBox>("chkBildtext"), Qt::LeftButton);
+        QCheckBox* box = control<QCheckBox>("chkBildtext");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); // its box
         closeWindow();
         EXPECT_EQ(iniText(), older + "[Bildtext]\r\nVorlesen=" + (on ? "1" : "0") + "\r\n");
     }
