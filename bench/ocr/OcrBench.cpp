@@ -70,8 +70,8 @@ double accuracy(const QString& expected, const QString& got)
         row[0] = i;
         for (int j = 1; j <= b.size(); ++j) {
             const int above = row[size_t(j)];
-            row[size_t(j)] = std::min({ above + 1, row[size_t(j) - 1] + 1,
-                diagonal + (a[i - 1] == b[j - 1] ? 0 : 1) });
+            row[size_t(j)] = std::min(
+                { above + 1, row[size_t(j) - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1) });
             diagonal = above;
         }
     }
@@ -89,7 +89,8 @@ double childrenCpuMs()
 {
     rusage usage {};
     getrusage(RUSAGE_CHILDREN, &usage);
-    const auto ms = [](const timeval& v) { return double(v.tv_sec) * 1e3 + double(v.tv_usec) / 1e3; };
+    const auto ms
+        = [](const timeval& v) { return double(v.tv_sec) * 1e3 + double(v.tv_usec) / 1e3; };
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
@@ -133,8 +134,8 @@ int main(int argc, char** argv)
     };
     const auto theirs = [&](const Picture& p) {
         QProcess process;
-        process.start(command, { p.file, QStringLiteral("stdout"), QStringLiteral("-l"),
-                                   QStringLiteral("deu+eng") });
+        process.start(command,
+            { p.file, QStringLiteral("stdout"), QStringLiteral("-l"), QStringLiteral("deu+eng") });
         process.waitForFinished(300000);
         return QString::fromUtf8(process.readAllStandardOutput());
     };
@@ -168,8 +169,8 @@ int main(int argc, char** argv)
     std::printf("%zu pictures of %lld characters, median of %d rounds, sides alternating\n", n,
         qlonglong(Paragraphs.simplified().size()), rounds);
     std::printf("our first picture also loads the language data: +%.0f ms\n", loadMs);
-    std::printf("%-14s %8s %9s | %8s %8s %6s | %8s %8s %6s\n", "picture", "ours %",
-        "command %", "ours ms", "cmd ms", "ratio", "ours cpu", "cmd cpu", "ratio");
+    std::printf("%-14s %8s %9s | %8s %8s %6s | %8s %8s %6s\n", "picture", "ours %", "command %",
+        "ours ms", "cmd ms", "ratio", "ours cpu", "cmd cpu", "ratio");
     double ourTotal = 0;
     double theirTotal = 0;
     double ourCpuTotal = 0;

@@ -1,7 +1,6 @@
 #include "ocr/PictureReader.h"
 
 #include <QMetaObject>
-#include <QPointer>
 
 namespace suite::ocr {
 
@@ -39,25 +38,18 @@ void PictureReader::read(const QImage& picture)
     m_percent = 0;
     m_cancelled = std::make_shared<std::atomic_bool>(false);
     m_quiet.start();
-    QPointer<PictureReader> self(this);
-    QMetaObject::invokeMethod(m_worker, [self, id, picture, recognizer = m_recognizer,
-                                            cancelled = m_cancelled] {
-        const auto tell = [self, id](int percent) {
+    // The answers are posted to this object, on its thread; the destructor waits for the
+    // worker, so this object outlives every post, and Qt drops posts left at its end.
+    QMetaObject::invokeMethod(
+        m_worker, [this, id, picture, recognizer = m_recognizer, cancelled = m_cancelled] {
+            const auto tell = [this, id](int percent) {
+                QMetaObject::invokeMethod(
+                    this, [this, id, percent] { report(id, percent); }, Qt::QueuedConnection);
+            };
+            const Recognition recognition = recognizer->recognize(picture, *cancelled, tell);
             QMetaObject::invokeMethod(
-                self.data(), [self, id, percent] {
-                    if (self)
-                        self->report(id, percent);
-                },
-                Qt::QueuedConnection);
-        };
-        const Recognition recognition = recognizer->recognize(picture, *cancelled, tell);
-        QMetaObject::invokeMethod(
-            self.data(), [self, id, recognition] {
-                if (self)
-                    self->done(id, recognition);
-            },
-            Qt::QueuedConnection);
-    });
+                this, [this, id, recognition] { done(id, recognition); }, Qt::QueuedConnection);
+        });
 }
 
 void PictureReader::cancel()

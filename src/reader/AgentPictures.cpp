@@ -43,8 +43,8 @@ void Agent::watchPicture()
             m_pictureAnnounced = true;
             untilFailure(m_character, { steps::show(), speak(withSpeedTag(kReadingPicture)) });
         });
-        connect(m_pictureReader.get(), &ocr::PictureReader::finished, this,
-            &Agent::pictureRecognized);
+        connect(
+            m_pictureReader.get(), &ocr::PictureReader::finished, this, &Agent::pictureRecognized);
     }
     m_pictureAnnounced = false;
     m_pictureReader->read(picture);

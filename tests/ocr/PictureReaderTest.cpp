@@ -1,8 +1,8 @@
 // The recognizer and its reader on pictures a screen shows: light and dark grounds, pictures
 // without text, pictures beyond the bounds, and a read that is stopped.
+#include "ocr/PictureReader.h"
 #include "fakes/TextPicture.h"
 #include "ocr/PicturePreparation.h"
-#include "ocr/PictureReader.h"
 
 #include <gtest/gtest.h>
 
@@ -49,8 +49,8 @@ TEST(ocrReader, AStoppedReadEndsAtOnceItsResultNeverComesAndTheNextReadWorks)
     ASSERT_TRUE(reader.isReading());
     reader.cancel();
     ASSERT_EQ(finished.size(), 1) << "told at once, without waiting for the recognizer";
-    EXPECT_EQ(finished.first().first().value<Recognition>().outcome,
-        Recognition::Outcome::Cancelled);
+    EXPECT_EQ(
+        finished.first().first().value<Recognition>().outcome, Recognition::Outcome::Cancelled);
     EXPECT_FALSE(reader.isReading());
 
     // The stopped work's text is dropped; the recognizer is free for the next picture.
@@ -68,11 +68,11 @@ TEST(ocrReader, TheRecognizerItselfStopsWhenAskedWhileItWorks)
     for (int i = 0; i < 40; ++i)
         page += GermanSentence + QLatin1Char(' ');
     int reports = 0;
-    const Recognition read = recognizer.recognize(
-        textPicture(page, false, { 1400, 1400 }), cancelled, [&](int) {
-            ++reports;
-            cancelled = true;
-        });
+    const Recognition read
+        = recognizer.recognize(textPicture(page, false, { 1400, 1400 }), cancelled, [&](int) {
+              ++reports;
+              cancelled = true;
+          });
     EXPECT_EQ(read.outcome, Recognition::Outcome::Cancelled);
     EXPECT_GE(reports, 1);
     EXPECT_TRUE(read.text.isEmpty());

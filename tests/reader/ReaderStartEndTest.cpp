@@ -303,8 +303,9 @@ TEST_F(readerSettings, OtherSectionsAndCommentsOfTheFileSurviveTheSave)
 
 TEST_F(readerSettings, TextInPicturesIsOffByDefaultAndKeptInASectionOfItsOwn)
 {
-    const QByteArray older = "[Speed]\r\nV=150\r\n[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n"
-                             "[Sprache]\r\nL=ger\r\n[Charakter]\r\nC=Genie\r\n";
+    const QByteArray older
+        = "[Speed]\r\nV=150\r\n[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n"
+          "[Sprache]\r\nL=ger\r\n[Charakter]\r\nC=Genie\r\n";
     writeIni(older);
     ASSERT_TRUE(start());
     QCheckBox* option = control<QCheckBox>("chkBildtext");

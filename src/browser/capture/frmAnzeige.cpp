@@ -256,8 +256,8 @@ void frmAnzeige::Form_Resize()
     AnzeigePic->resize(display);
     Picture1->resize(display);
     // Over the foot of the display, across its width.
-    Fortschritt->setGeometry(AnzeigePicCont->x(), AnzeigePicCont->geometry().bottom() - 24,
-        display.width(), 24);
+    Fortschritt->setGeometry(
+        AnzeigePicCont->x(), AnzeigePicCont->geometry().bottom() - 24, display.width(), 24);
     if (!Picture1->isHidden())
         farbverlauf();
     // In the bottom right corner, under the display rather than over the picture.

@@ -54,9 +54,10 @@ struct CaptureCollaborators {
 
 // The window of the screen-capture tool: a row of seven buttons (whole screen, a window, a
 // dragged region, to the clipboard, to the image editor, save as BMP, read the picture's
-// text aloud) over the display area. Until the first capture the display shows a red gradient with the title; then the
-// capture, from its upper-left corner, cut to the area. The window deletes itself when
-// closed (and its overlay with it), so the next use starts anew.
+// text aloud) over the display area. Until the first capture the display shows a red
+// gradient with the title; then the capture, from its upper-left corner, cut to the area.
+// The window deletes itself when closed (and its overlay with it), so the next use starts
+// anew.
 class frmAnzeige : public QWidget {
     Q_OBJECT
 public:

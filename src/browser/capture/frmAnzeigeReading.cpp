@@ -88,8 +88,8 @@ void frmAnzeige::textRecognized(const ocr::Recognition& recognition)
     }
     if (const Result spoken = m_speech->Speak(text); !spoken) {
         showReadingState(false);
-        m_messageBoxes.show(this, spoken.error, ReadTitle, MessageBoxes::Icon::Warning,
-            MessageBoxes::Buttons::Ok);
+        m_messageBoxes.show(
+            this, spoken.error, ReadTitle, MessageBoxes::Icon::Warning, MessageBoxes::Buttons::Ok);
         return;
     }
     m_speechWatch->start();

@@ -279,7 +279,7 @@ int main(int argc, char** argv)
         return fail(QStringLiteral("Charakterdatei nicht gefunden: %1/%2.acs")
                         .arg(paths::characterDir(), options.character));
     }
-    const int code = options.wavPath.isEmpty() ? speakThroughCharacter(app, options)
-                                               : writeWav(options, file);
+    const int code
+        = options.wavPath.isEmpty() ? speakThroughCharacter(app, options) : writeWav(options, file);
     return code == 0 && options.noTextFound ? 1 : code;
 }
