@@ -122,9 +122,10 @@ TEST_F(readerOptions, ControlsLieWhereTheirTwipsSayAtTheScreensDpi)
     // The option added under the speed bar lies clear of every other control.
     QWidget* option = control("chkBildtext");
     for (QWidget* other : window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (other != option && other->isVisibleTo(window()))
+        if (other != option && other->isVisibleTo(window())) {
             EXPECT_FALSE(other->geometry().intersects(option->geometry()))
                 << qPrintable(other->objectName());
+        }
     }
 }
 
