@@ -51,6 +51,7 @@ public:
         return m_real.Speak(text);
     }
     void Stop() override { m_real.Stop(); }
+    bool IsSpeaking() const override { return m_real.IsSpeaking(); }
     void SetVisible(bool visible) override { m_real.SetVisible(visible); }
     bool IsVisible() const override { return m_real.IsVisible(); }
 

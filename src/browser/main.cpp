@@ -45,8 +45,8 @@ int main(int argc, char** argv)
     suite::browser::DesktopServices desktop(suite::paths::programDir());
     suite::browser::BrowserServices services = desktop.services();
     const suite::SystemClock clock;
-    suite::browser::CaptureTool capture(
-        desktop.fileChooser, desktop.messageBoxes, desktop.launcher, desktop.keys, clock);
+    suite::browser::CaptureTool capture(desktop.fileChooser, desktop.messageBoxes, desktop.launcher,
+        desktop.keys, clock, services.createSynthesizer);
     services.openCaptureViewer = [&capture](QWidget* owner) { capture.open(owner); };
 
     suite::browser::BrowserWindows windows(services);

@@ -59,8 +59,12 @@ QList<Program> makePrograms()
     all.append({ QStringLiteral("sprich"),
         T("Spricht einen Text durch eine Figur der Sprachausgabe oder in eine WAV-Datei.",
             "Speaks a text through one of the suite's characters, or into a WAV file."),
-        T("Ohne TEXT wird die Standardeingabe gelesen (höchstens 1 MiB).",
-            "Without TEXT the standard input is read (at most 1 MiB)."),
+        T("Ohne TEXT wird die Standardeingabe gelesen (höchstens 1 MiB). Mit --bild wird der "
+          "Text in einem Bild erkannt und gesprochen; findet sich keiner, sagt sprich das und "
+          "endet mit Status 1.",
+            "Without TEXT the standard input is read (at most 1 MiB). With --bild the text in a "
+            "picture is recognised and spoken; when there is none, sprich says so and ends with "
+            "status 1."),
         T("[Optionen] [TEXT...]", "[options] [TEXT...]"),
         {
             { { QStringLiteral("c"), QStringLiteral("character") }, T("NAME", "NAME"),
@@ -86,6 +90,12 @@ QList<Program> makePrograms()
             { { QStringLiteral("w"), QStringLiteral("wav") }, T("DATEI", "FILE"),
                 T("Schreibt die Sprache in diese WAV-Datei, ohne Fenster.",
                     "Writes the speech into this WAV file, without a window.") },
+            { { QStringLiteral("b"), QStringLiteral("bild") }, T("DATEI", "FILE"),
+                T("Liest den Text in diesem Bild (PNG, BMP, JPEG) vor.",
+                    "Reads the text in this picture (PNG, BMP, JPEG) aloud.") },
+            { { QStringLiteral("t"), QStringLiteral("text") }, {},
+                T("Mit --bild: gibt den erkannten Text nur aus, statt ihn zu sprechen.",
+                    "With --bild: prints the recognised text instead of speaking it.") },
         },
         false });
     all.append({ QStringLiteral("tippe"),

@@ -1,6 +1,7 @@
 #include "reader/Agent.h"
 
 #include "core/Paths.h"
+#include "ocr/PictureReader.h"
 #include "reader/AgentIni.h"
 #include "reader/CharacterSteps.h"
 #include "reader/ReaderLifecycle.h"
@@ -204,6 +205,8 @@ void Agent::Ini_Lesen()
         m_language = values.language;
     if (values.character)
         setAgentText(*values.character);
+    if (values.readPictures)
+        m_form.chkBildtext->setChecked(*values.readPictures);
 }
 
 void Agent::Ini_Schreiben()
@@ -230,6 +233,7 @@ Result Agent::writeSettings()
     else if (m_form.Option3[1]->isChecked())
         state.language = 1;
     state.character = agentText();
+    state.readPictures = m_form.chkBildtext->isChecked();
     return AgentIni(m_services.programDir, m_edition.settingsFileName).write(state);
 }
 

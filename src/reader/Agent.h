@@ -2,16 +2,24 @@
 
 #include "core/Result.h"
 #include "reader/AgentForm.h"
+#include "reader/CharacterSteps.h"
 #include "reader/ReaderEdition.h"
 #include "widgets/Tray.h"
 
+#include <QImage>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 namespace suite {
 class Character;
 }
+
+namespace suite::ocr {
+class PictureReader;
+struct Recognition;
+} // namespace suite::ocr
 
 namespace suite::reader {
 
@@ -86,8 +94,16 @@ private:
     void Timer1_Timer();
     void trayNotification(int message, QPoint globalPos);
     QString takeWatchedText(const QString& copied);
+    // Puts a copied text into the field (as far as it is read) and gives the steps that have
+    // the character read it; *cut tells whether it was cut at the bound.
+    std::vector<steps::Step> watchedReading(const QString& copied, bool* cut);
     // What the user is told when a clipboard text was cut at the bound.
     static QString cutNotice(qsizetype copied, qsizetype taken);
+
+    // The text of copied pictures, with "Text in Bildern vorlesen" on (AgentPictures.cpp).
+    void watchPicture();
+    void pictureRecognized(const ocr::Recognition& recognition);
+    void stopPictureReading();
 
     // Options (AgentOptions.cpp).
     void filAgents_Click();
@@ -130,6 +146,11 @@ private:
     std::optional<QString> m_read;
     bool m_readIsOnClipboard = false; // emptying the clipboard after reading it failed
     Tray m_tray;
+    std::unique_ptr<ocr::PictureReader> m_pictureReader; // made at the first copied picture
+    // The picture read last, while the clipboard has held no other picture and no text since:
+    // it is not read again.
+    QImage m_readPicture;
+    bool m_pictureAnnounced = false; // the character said it is reading the picture
 
     struct Reading {
         int start = 0;

@@ -153,6 +153,12 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     f.RT1 = at.place(new RichTextField(&window), "RT1", 120, edition.fieldTop, 7515, 3135);
     f.RT1->setAccessibleName(QStringLiteral("Textfeld"));
 
+    const QRect& option = edition.pictureOption;
+    f.chkBildtext = choice<QCheckBox>(at, &window, "chkBildtext",
+        QStringLiteral("Text in Bildern vorlesen"),
+        QStringLiteral("Liest nach \"Verbergen\" auch den Text in kopierten Bildern vor."), option);
+    f.chkBildtext->setAccessibleDescription(f.chkBildtext->toolTip());
+
     if (edition.hasSpeedControl) {
         f.HScroll1
             = at.place(new QScrollBar(Qt::Horizontal, &window), "HScroll1", 120, 4680, 2775, 255);
@@ -246,9 +252,9 @@ AgentForm AgentForm::build(QWidget& window, const ReaderEdition& edition)
     f.mnuTest = item("mnuTest", QStringLiteral("Test"));
     f.mnuInfo = item("mnuInfo", QStringLiteral("Info"));
     f.mnuExit = item("mnuExit", QStringLiteral("Beenden"));
-    for (QWidget* caption :
-        std::initializer_list<QWidget*> { f.Option3[0], f.Option3[1], f.Option1, f.Option2,
-            f.Check1, f.Check2, f.Label1, f.Label3, f.Command3, f.Command2, f.Command8 }) {
+    for (QWidget* caption : std::initializer_list<QWidget*> { f.Option3[0], f.Option3[1], f.Option1,
+             f.Option2, f.Check1, f.Check2, f.chkBildtext, f.Label1, f.Label3, f.Command3,
+             f.Command2, f.Command8 }) {
         // A caption that wraps onto more lines needs no smaller face.
         const auto* label = qobject_cast<QLabel*>(caption);
         if (caption && !(label && label->wordWrap()))

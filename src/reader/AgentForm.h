@@ -33,6 +33,7 @@ struct AgentForm {
     QGroupBox* Frame6 = nullptr;
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
+    QCheckBox* chkBildtext = nullptr; // tray mode reads the text of copied pictures too
     RichTextField* RT1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -150,6 +150,7 @@ void Agent::Command4_Click()
 
 void Agent::Command5_Click()
 {
+    stopPictureReading();
     untilFailure(m_character, { stopAll() });
 }
 

@@ -21,6 +21,7 @@ constexpr Key kGreeting { "Begruessung", "B" };
 constexpr Key kFarewell { "Verabschiedung", "V" };
 constexpr Key kLanguage { "Sprache", "L" };
 constexpr Key kCharacter { "Charakter", "C" };
+constexpr Key kReadPictures { "Bildtext", "Vorlesen" };
 
 QString readKey(const ProfileFile& file, const Key& key)
 {
@@ -62,6 +63,8 @@ AgentIniValues AgentIni::read() const
 {
     const ProfileFile file(m_path);
     AgentIniValues values;
+    if (const std::optional<int> pictures = wholeNumber(readKey(file, kReadPictures)))
+        values.readPictures = *pictures == 1;
 
     const std::optional<int> speed = wholeNumber(readKey(file, kSpeed));
     if (!speed || *speed < minimumSpeed || *speed > maximumSpeed)
@@ -94,13 +97,17 @@ Result AgentIni::write(const AgentIniState& state) const
     QString language;
     if (state.language)
         language = *state.language == 0 ? QStringLiteral("ger") : QStringLiteral("eng");
-    return ProfileFile(m_path).write({
+    QList<ProfileFile::Setting> settings {
         setting(kSpeed, QString::number(state.speed)),
         setting(kGreeting, QString::number(state.greeting ? 1 : 0)),
         setting(kFarewell, QString::number(state.farewell ? 1 : 0)),
         setting(kLanguage, language),
         setting(kCharacter, state.character),
-    });
+    };
+    // The file of a user who never turned the option on stays as older readers wrote it.
+    if (state.readPictures || !readKey(ProfileFile(m_path), kReadPictures).isEmpty())
+        settings.push_back(setting(kReadPictures, QString::number(state.readPictures ? 1 : 0)));
+    return ProfileFile(m_path).write(settings);
 }
 
 } // namespace suite::reader

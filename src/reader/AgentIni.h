@@ -16,6 +16,9 @@ struct AgentIniValues {
     std::optional<int> farewell;
     std::optional<int> language; // 0 German, 1 English
     std::optional<QString> character;
+    // Kept in a section of its own, read whatever became of the others; older readers never
+    // look at it.
+    std::optional<bool> readPictures;
 };
 
 // What the window writes at its end.
@@ -25,6 +28,7 @@ struct AgentIniState {
     bool farewell = true;
     std::optional<int> language; // unset when neither language option is selected
     QString character;
+    bool readPictures = false;
 };
 
 // The reader's settings file in the program directory, one section with a one-letter key
@@ -41,7 +45,7 @@ public:
     const QString& path() const { return m_path; }
 
     AgentIniValues read() const;
-    // Writes the five keys with one read and one atomic replacement of the file: all are
+    // Writes the six keys with one read and one atomic replacement of the file: all are
     // saved, or none is and the file stays byte for byte; the result says why.
     Result write(const AgentIniState& state) const;
 

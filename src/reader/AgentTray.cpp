@@ -57,6 +57,7 @@ void Agent::mnuAnzeige_Click()
     activateWindow();
     m_form.RT1->setFocus(); // the window is opened to type into it
     m_form.Timer1->stop();
+    stopPictureReading();
     m_tray.remove();
 }
 
@@ -97,16 +98,8 @@ void Agent::Timer1_Timer()
         if (m_readIsOnClipboard && m_services.clipboard.setText(QString()))
             m_readIsOnClipboard = false;
     } else if (copied && !copied->isEmpty()) {
-        const QString text = takeWatchedText(*copied);
-        const bool cut = text.size() < copied->size();
-        m_form.RT1->setText(text);
-        followReading(0, text);
-        std::vector<Step> sequence { steps::show() };
-        if (m_edition.playsReadAnimation)
-            sequence.push_back(play(QStringLiteral("Read")));
-        sequence.push_back(speak(withSpeedTag(text)));
-        if (cut)
-            sequence.push_back(speak(withSpeedTag(cutNotice(copied->size(), text.size()))));
+        bool cut = false;
+        const std::vector<Step> sequence = watchedReading(*copied, &cut);
         // The clipboard keeps a text the character did not take, so the next tick tries it
         // again; once it was spoken it goes, even when hiding fails, so it is never spoken
         // twice. A text cut at the bound stays whole on the clipboard, read once.
@@ -118,7 +111,26 @@ void Agent::Timer1_Timer()
         // desktop until the next tick.
         untilFailure(m_character, { steps::hide() });
     }
+    if (copied)
+        m_readPicture = QImage(); // the same picture copied anew is a new one
+    else
+        watchPicture();
     m_watching = false;
+}
+
+std::vector<Step> Agent::watchedReading(const QString& copied, bool* cut)
+{
+    const QString text = takeWatchedText(copied);
+    *cut = text.size() < copied.size();
+    m_form.RT1->setText(text);
+    followReading(0, text);
+    std::vector<Step> sequence { steps::show() };
+    if (m_edition.playsReadAnimation)
+        sequence.push_back(play(QStringLiteral("Read")));
+    sequence.push_back(speak(withSpeedTag(text)));
+    if (*cut)
+        sequence.push_back(speak(withSpeedTag(cutNotice(copied.size(), text.size()))));
+    return sequence;
 }
 
 // The copied text as far as it is read; beyond the bound the field's tool tip tells how much

@@ -29,7 +29,7 @@ ReaderEdition ReaderEdition::lautbote()
     e.programName = QStringLiteral("lautbote");
     e.windowTitle = QStringLiteral("Sprachausgabe mit MSAgent");
     e.clientWidthTwips = 7770;
-    e.clientHeightTwips = 6960;
+    e.clientHeightTwips = 7260; // 300 more than of old, for "Text in Bildern vorlesen"
     e.hasSettingsFile = true;
     e.hasCharacterChoice = true;
     e.hasSpeedControl = true;
@@ -55,7 +55,8 @@ ReaderEdition ReaderEdition::lautbote()
     e.echoFrame = QRect(2640, 50, 3735, 615);
     e.resetButton = QRect(7320, 120, 255, 300);
     e.fieldTop = 1440;
-    e.buttonFramesTop = 5040;
+    e.buttonFramesTop = 5340;
+    e.pictureOption = QRect(120, 5010, 3615, 255); // under the speed bar
     return e;
 }
 
@@ -88,6 +89,7 @@ ReaderEdition ReaderEdition::lautzwerg()
     e.resetButton = QRect(7320, 240, 255, 300);
     e.fieldTop = 960;
     e.buttonFramesTop = 4440;
+    e.pictureOption = QRect(120, 4140, 3615, 255); // between the field and the buttons
     return e;
 }
 

@@ -49,6 +49,7 @@ struct ReaderEdition {
     QRect languageFrame; // Frame4
     QRect echoFrame; // Frame5
     QRect resetButton; // Command9
+    QRect pictureOption; // chkBildtext, "Text in Bildern vorlesen"
     int fieldTop = 0; // RT1
     int buttonFramesTop = 0; // Frame1, Frame2, Frame3
     QString infoVersionLine; // last item of the information box before the signature

@@ -33,6 +33,15 @@ std::optional<QString> SystemClipboard::text() const
     return data->text();
 }
 
+QImage SystemClipboard::image() const
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
+    if (!data || !data->hasImage())
+        return {};
+    return qvariant_cast<QImage>(data->imageData());
+}
+
 bool SystemClipboard::setText(const QString& text)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();

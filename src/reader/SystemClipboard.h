@@ -9,6 +9,7 @@ namespace suite::reader {
 class SystemClipboard final : public Clipboard {
 public:
     std::optional<QString> text() const override;
+    QImage image() const override;
     bool setText(const QString& text) override;
 };
 

@@ -15,6 +15,8 @@ public:
     virtual Result Speak(const QString& text) = 0;
     // Ends the speech under way at once; nothing passed before is heard afterwards.
     virtual void Stop() = 0;
+    // True while a text passed to Speak is queued or heard.
+    virtual bool IsSpeaking() const = 0;
     // Shows or hides the mouth picture; speaking goes on either way.
     virtual void SetVisible(bool visible) = 0;
     virtual bool IsVisible() const = 0;

@@ -19,6 +19,7 @@ public:
 
     Result Speak(const QString& text) override;
     void Stop() override;
+    bool IsSpeaking() const override { return isSpeaking(); }
     void SetVisible(bool visible) override;
     bool IsVisible() const override { return m_shown; }
 

@@ -10,6 +10,7 @@ class FakeSynthesizer final : public Synthesizer {
 public:
     Result Speak(const QString& text) override;
     void Stop() override;
+    bool IsSpeaking() const override { return !m_spoken.isEmpty(); }
     void SetVisible(bool visible) override;
     bool IsVisible() const override { return m_visible; }
 

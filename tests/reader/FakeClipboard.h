@@ -17,6 +17,7 @@ public:
             m_text = m_lastCopied;
         return m_text;
     }
+    QImage image() const override { return m_text ? QImage() : m_image; }
     bool setText(const QString& text) override
     {
         m_written << text;
@@ -34,6 +35,12 @@ public:
     }
     // Another program copies a picture or files: the clipboard holds no text.
     void copyNoText() { m_text.reset(); }
+    // Another program copies a picture.
+    void copyPicture(const QImage& picture)
+    {
+        m_text.reset();
+        m_image = picture;
+    }
 
     // The program that copied keeps the clipboard: writing into it fails (or works again).
     void setKeepsOwnText(bool keeps) { m_keepsOwnText = keeps; }
@@ -47,6 +54,7 @@ public:
 private:
     mutable std::optional<QString> m_text;
     QString m_lastCopied;
+    QImage m_image;
     QStringList m_written;
     mutable int m_reads = 0;
     bool m_keepsOwnText = false;

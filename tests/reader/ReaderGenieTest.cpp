@@ -91,6 +91,14 @@ TEST_F(readerGenie, TheWindowHasItsOwnCaptionSizeAndFewerControls)
     EXPECT_EQ(control("RT1")->geometry(), QRect(px(120), px(960), px(7515), px(3135)));
     for (const char* frame : { "Frame1", "Frame2", "Frame3" })
         EXPECT_EQ(control(frame)->y(), px(4440)) << frame;
+    QWidget* option = control("chkBildtext");
+    EXPECT_EQ(option->geometry(), QRect(px(120), px(4140), px(3615), px(255)));
+    for (QWidget* other : window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != option && other->isVisibleTo(window())) {
+            EXPECT_FALSE(other->geometry().intersects(option->geometry()))
+                << qPrintable(other->objectName());
+        }
+    }
     EXPECT_EQ(control("Command9")->pos(), QPoint(px(7320), px(240)));
     EXPECT_FALSE(control("Command9")->isEnabled());
 

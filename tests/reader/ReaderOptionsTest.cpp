@@ -119,6 +119,14 @@ TEST_F(readerOptions, ControlsLieWhereTheirTwipsSayAtTheScreensDpi)
     EXPECT_EQ(control("RT1")->geometry(), QRect(px(120), px(1440), px(7515), px(3135)));
     EXPECT_EQ(control("Command8")->geometry(), QRect(px(240), px(840), px(1335), px(375)));
     EXPECT_EQ(control("Command8")->parentWidget()->objectName(), "Frame2");
+    // The option added under the speed bar lies clear of every other control.
+    QWidget* option = control("chkBildtext");
+    for (QWidget* other : window()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != option && other->isVisibleTo(window())) {
+            EXPECT_FALSE(other->geometry().intersects(option->geometry()))
+                << qPrintable(other->objectName());
+        }
+    }
 }
 
 TEST_F(readerOptions, ChoosingACharacterUnloadsTheOldOneAndLoadsTheNewSilently)

@@ -300,3 +300,27 @@ TEST_F(readerSettings, OtherSectionsAndCommentsOfTheFileSurviveTheSave)
         "[Begruessung]\r\nB=1\r\n[Verabschiedung]\r\nV=1\r\n[Sprache]\r\nL=ger\r\n"
         "[Charakter]\r\nC=Genie\r\n");
 }
+
+TEST_F(readerSettings, TextInPicturesIsOffByDefaultAndKeptInASectionOfItsOwn)
+{
+    const QByteArray older
+        = "[Speed]\r\nV=150\r\n[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n"
+          "[Sprache]\r\nL=ger\r\n[Charakter]\r\nC=Genie\r\n";
+    writeIni(older);
+    ASSERT_TRUE(start());
+    QCheckBox* option = control<QCheckBox>("chkBildtext");
+    ASSERT_NE(option, nullptr);
+    EXPECT_FALSE(option->isChecked());
+    EXPECT_EQ(option->accessibleName(), "Text in Bildern vorlesen");
+    closeWindow();
+    EXPECT_EQ(iniText(), older) << "a file whose user never turned it on stays as it was";
+
+    for (const bool on : { true, false }) {
+        ASSERT_TRUE(start());
+        EXPECT_EQ(control<QCheckBox>("chkBildtext")->isChecked(), !on);
+        QCheckBox* box = control<QCheckBox>("chkBildtext");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); // its box
+        closeWindow();
+        EXPECT_EQ(iniText(), older + "[Bildtext]\r\nVorlesen=" + (on ? "1" : "0") + "\r\n");
+    }
+}

@@ -3,10 +3,12 @@
 // fills.
 #include "FakeClipboard.h"
 #include "ReaderFixture.h"
+#include "fakes/TextPicture.h"
 #include "reader/SpokenText.h"
 #include "widgets/TrayStandIn.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QImage>
 #include <QMenu>
@@ -357,4 +359,44 @@ TEST_F(readerTray, TheWindowsOwnClipboardIsTheSystemsAndSkipsPicturesAndFiles)
     link->setText("https://example.org/");
     QGuiApplication::clipboard()->setMimeData(link);
     EXPECT_EQ(system.text(), QString("https://example.org/"));
+}
+
+TEST_F(readerTray, WithTextInPicturesACopiedPictureIsReadLikeATextOnceAndStopEndsTheReading)
+{
+    // Off, as it starts: a copied picture is left alone.
+    startInTray();
+    copied.copyPicture(suite::test::textPicture(suite::test::GermanSentence));
+    ASSERT_TRUE(tick());
+    ASSERT_TRUE(tick());
+    EXPECT_TRUE(requests().isEmpty());
+    closeWindow();
+
+    writeIni("[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n[Bildtext]\r\nVorlesen=1\r\n");
+    startInTray();
+    ASSERT_TRUE(control<QCheckBox>("chkBildtext")->isChecked());
+    copied.copyPicture(suite::test::textPicture(suite::test::GermanSentence));
+    const QString tag = "\\Spd=150\\";
+    const auto sentenceSpoken = [&] {
+        const QStringList texts = spoken();
+        return std::count_if(texts.begin(), texts.end(), [&](const QString& text) {
+            return suite::test::wordsOf(text.mid(tag.size()))
+                == suite::test::wordsOf(suite::test::GermanSentence);
+        });
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sentenceSpoken() == 1; }, 60000));
+    EXPECT_EQ(
+        suite::test::wordsOf(field()->text()), suite::test::wordsOf(suite::test::GermanSentence));
+    EXPECT_EQ(requests().last(), "Hide");
+    EXPECT_TRUE(copied.written().isEmpty()) << "the picture stays on the clipboard";
+    ASSERT_TRUE(tick());
+    ASSERT_TRUE(tick());
+    EXPECT_EQ(sentenceSpoken(), 1) << "read once";
+
+    // Stop while the next picture is read: nothing of it is heard.
+    forgetRequests();
+    copied.copyPicture(suite::test::textPicture(suite::test::GermanSentence, true));
+    ASSERT_TRUE(tick());
+    control<QAction>("mnuStop")->trigger();
+    QTest::qWait(3000);
+    EXPECT_EQ(sentenceSpoken(), 0) << qPrintable(requests().join(" | "));
 }

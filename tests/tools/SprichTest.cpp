@@ -1,3 +1,4 @@
+#include "fakes/TextPicture.h"
 #include "tools/SprichRun.h"
 
 #include <QDir>
@@ -214,4 +215,52 @@ TEST(sprich, WithoutGermanVoiceDataItEndsWithExitOneAndTheReason)
         EXPECT_THAT(r.err.toStdString(), HasSubstr("espeak-ng"));
         EXPECT_FALSE(QFile::exists(empty.filePath("x.wav")));
     }
+}
+
+TEST(sprich, ReadsTheTextOfAPictureAloudPrintsItOnlyWithTextAndSaysWhenThereIsNone)
+{
+    QTemporaryDir dir;
+    const QString sentence = dir.filePath("satz.png");
+    ASSERT_TRUE(suite::test::textPicture(suite::test::GermanSentence).save(sentence));
+    const QString blank = dir.filePath("leer.bmp");
+    ASSERT_TRUE(suite::test::textPicture(QString()).save(blank));
+
+    SprichRun r = sprich({ "--bild", sentence, "--text" });
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(suite::test::wordsOf(r.out), suite::test::wordsOf(suite::test::GermanSentence));
+    EXPECT_TRUE(r.err.isEmpty()) << "the recognizer's notes stay off the terminal: "
+                                 << r.err.toStdString();
+
+    QProcessEnvironment env;
+    env.insert("SPRACHAUSGABE_SPEECH_LOG", dir.filePath("log.jsonl"));
+    r = sprich({ "--bild", sentence }, env);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = sprich({ "--bild", blank }, env);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("Kein Text im Bild gefunden"));
+    QStringList said;
+    for (const QByteArray& line : readAll(dir.filePath("log.jsonl")).split('\n')) {
+        const QJsonObject o = QJsonDocument::fromJson(line).object();
+        if (o.value("op").toString() == "Speak")
+            said << o.value("args").toArray().first().toString();
+    }
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_EQ(suite::test::wordsOf(said[0]), suite::test::wordsOf(suite::test::GermanSentence));
+    EXPECT_EQ(said[1], "Kein Text im Bild gefunden");
+
+    // What is no picture, or too big a file, is refused with the reason.
+    QFile text(dir.filePath("kein-bild.png"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("Nur Text");
+    text.close();
+    r = sprich({ "--bild", text.fileName(), "--text" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("kein Bild im Format PNG, BMP oder JPEG"));
+    QFile huge(dir.filePath("riesig.png"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(65LL * 1024 * 1024));
+    huge.close();
+    r = sprich({ "--bild", huge.fileName(), "--text" });
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err.toStdString(), HasSubstr("größer als 64 MB"));
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "browser/BrowserServices.h"
+
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -23,14 +26,17 @@ class frmAnzeige;
 
 // The screen-capture tool as the browser uses it: the real screen grabber and key sender
 // (made on first use; where the program does not run on X11 they say so when asked to
-// work), and one viewer at a time.
+// work), and one viewer at a time, which reads pictures aloud through a synthesizer of the
+// browser's made for it.
 //
-//   suite::browser::CaptureTool capture(fileChooser, messageBoxes, launcher, keyStore, clock);
+//   suite::browser::CaptureTool capture(fileChooser, messageBoxes, launcher, keyStore, clock,
+//       services.createSynthesizer);
 //   services.openCaptureViewer = [&capture](QWidget* owner) { capture.open(owner); };
 class CaptureTool {
 public:
     CaptureTool(FileChooser& fileChooser, MessageBoxes& messageBoxes, ProgramStarter& starter,
-        const KeyStore& keyStore, const Clock& clock);
+        const KeyStore& keyStore, const Clock& clock,
+        std::function<SynthesizerSlot(QWidget* parent)> createSynthesizer = {});
     ~CaptureTool();
     CaptureTool(const CaptureTool&) = delete;
     CaptureTool& operator=(const CaptureTool&) = delete;
@@ -45,6 +51,7 @@ private:
     ProgramStarter& m_starter;
     const KeyStore& m_keyStore;
     const Clock& m_clock;
+    std::function<SynthesizerSlot(QWidget* parent)> m_createSynthesizer;
     std::unique_ptr<ScreenGrabber> m_grabber;
     std::unique_ptr<KeyboardDevice> m_keyboard;
     std::unique_ptr<MSendInput> m_keys;

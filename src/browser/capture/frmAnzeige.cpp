@@ -7,6 +7,8 @@
 #include "browser/capture/ScreenGrabber.h"
 #include "browser/capture/frmDummy.h"
 #include "core/Twips.h"
+#include "ocr/PictureReader.h"
+#include "speech/Synthesizer.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -14,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
@@ -24,14 +27,14 @@ const QColor frmAnzeige::HighlightColour = QColor(255, 255, 20);
 
 namespace {
 
-constexpr int ClientWidthTwips = 6750;
+constexpr int ClientWidthTwips = 7830;
 constexpr int ClientHeightTwips = 4560;
 constexpr int ButtonTopTwips = 10;
 constexpr int ButtonWidthTwips = 1075;
 constexpr int ButtonHeightTwips = 975;
 constexpr int DisplayLeftTwips = 120;
 constexpr int DisplayTopTwips = 1030;
-constexpr int DisplayWidthTwips = 6495;
+constexpr int DisplayWidthTwips = 7575;
 constexpr int DisplayHeightTwips = 3345;
 // The layout keeps the display this much narrower and lower than the window's inside, so
 // that it fills the window at every size as it does at the design size. (The margins of
@@ -100,7 +103,10 @@ frmAnzeige::frmAnzeige(QWidget* parent, const CaptureCollaborators& with)
     Command3
         = addButton("Command3", QStringLiteral("Speichern..."), QStringLiteral("Foto speichern"),
             QStringLiteral("save"), 5520, &frmAnzeige::Command3_Click);
-    m_row = { cmdRegion, Command1, Command2, Command4, Command5, Command3 };
+    cmdVorlesen = addButton("cmdVorlesen", QStringLiteral("Vorlesen"),
+        QStringLiteral("Liest den Text im Bild vor"), QStringLiteral("read"), 6600,
+        &frmAnzeige::cmdVorlesen_Click);
+    m_row = { cmdRegion, Command1, Command2, Command4, Command5, Command3, cmdVorlesen };
     // One size for the row's captions, small enough for the longest one.
     QFont captionFont = Command3->font();
     for (QToolButton* button : m_row)
@@ -153,6 +159,19 @@ frmAnzeige::frmAnzeige(QWidget* parent, const CaptureCollaborators& with)
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(0);
     connect(Timer, &QTimer::timeout, this, &frmAnzeige::Timer_Timer);
+
+    Fortschritt = new QProgressBar(this);
+    Fortschritt->setObjectName(QStringLiteral("Fortschritt"));
+    Fortschritt->setAccessibleName(QStringLiteral("Texterkennung"));
+    Fortschritt->setRange(0, 100);
+    Fortschritt->setFormat(QStringLiteral("Texterkennung %p %"));
+    Fortschritt->hide();
+    m_speechWatch = new QTimer(this);
+    m_speechWatch->setInterval(200);
+    connect(m_speechWatch, &QTimer::timeout, this, [this] {
+        if (!m_speech || !m_speech->IsSpeaking())
+            showReadingState(false);
+    });
 
     for (QWidget* area : { static_cast<QWidget*>(Picture1), static_cast<QWidget*>(AnzeigePicCont),
              static_cast<QWidget*>(AnzeigePic) }) {
@@ -236,6 +255,9 @@ void frmAnzeige::Form_Resize()
     AnzeigePicCont->resize(display);
     AnzeigePic->resize(display);
     Picture1->resize(display);
+    // Over the foot of the display, across its width.
+    Fortschritt->setGeometry(
+        AnzeigePicCont->x(), AnzeigePicCont->geometry().bottom() - 24, display.width(), 24);
     if (!Picture1->isHidden())
         farbverlauf();
     // In the bottom right corner, under the display rather than over the picture.
@@ -307,6 +329,7 @@ void frmAnzeige::closeEvent(QCloseEvent* event)
         m_overlay->close();
     }
     Timer->stop();
+    stopReadingAloud();
     event->accept();
 }
 

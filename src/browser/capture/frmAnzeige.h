@@ -13,6 +13,7 @@
 
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QTimer;
 class QToolButton;
 
@@ -22,7 +23,13 @@ class FileChooser;
 class KeyStore;
 class MessageBoxes;
 class ProgramStarter;
+class Synthesizer;
 } // namespace suite
+
+namespace suite::ocr {
+class PictureReader;
+struct Recognition;
+} // namespace suite::ocr
 
 namespace suite::browser {
 
@@ -45,11 +52,12 @@ struct CaptureCollaborators {
     QString pictureFolder = QString();
 };
 
-// The window of the screen-capture tool: a row of six buttons (whole screen, a window, a
-// dragged region, to the clipboard, to the image editor, save as BMP) over the display
-// area. Until the first capture the display shows a red gradient with the title; then the
-// capture, from its upper-left corner, cut to the area. The window deletes itself when
-// closed (and its overlay with it), so the next use starts anew.
+// The window of the screen-capture tool: a row of seven buttons (whole screen, a window, a
+// dragged region, to the clipboard, to the image editor, save as BMP, read the picture's
+// text aloud) over the display area. Until the first capture the display shows a red
+// gradient with the title; then the capture, from its upper-left corner, cut to the area.
+// The window deletes itself when closed (and its overlay with it), so the next use starts
+// anew.
 class frmAnzeige : public QWidget {
     Q_OBJECT
 public:
@@ -62,7 +70,13 @@ public:
     void Command3_Click(); // "Speichern..."
     void Command4_Click(); // "ClipBoard"
     void Command5_Click(); // "MsPaint"
+    void cmdVorlesen_Click(); // "Vorlesen", and "Stop" while it reads
     void Timer_Timer();
+
+    // The synthesizer "Vorlesen" speaks through; without one the button says it has none.
+    void setSpeech(Synthesizer* speech) { m_speech = speech; }
+    // True from "Vorlesen" until its text is heard, or "Stop".
+    bool isReadingAloud() const { return m_readingAloud; }
 
     // The capture shown, a null picture before the first capture or after a too small region.
     QPixmap capture() const;
@@ -100,6 +114,11 @@ private:
     // first capture, then the capture. Null (and the user is told) when there is none.
     QImage currentPicture();
     void putOnClipboard(const QImage& picture);
+    // "Vorlesen" (frmAnzeigeReading.cpp).
+    void startReadingAloud(const QImage& picture);
+    void stopReadingAloud();
+    void textRecognized(const ocr::Recognition& recognition);
+    void showReadingState(bool reading);
 
     ScreenGrabber& m_grabber;
     MessageBoxes& m_messageBoxes;
@@ -113,13 +132,16 @@ private:
     QToolButton* Command4;
     QToolButton* Command5;
     QToolButton* Command3;
-    std::array<QToolButton*, 6> m_row {};
+    QToolButton* cmdVorlesen;
+    std::array<QToolButton*, 7> m_row {};
     GradientBox* Picture1;
     std::array<QLabel*, 2> Label1 {};
     QFrame* AnzeigePicCont;
     PictureBox* AnzeigePic;
     QLabel* Image1;
     QTimer* Timer;
+    QProgressBar* Fortschritt; // the recognition's progress, where it takes a while
+    QTimer* m_speechWatch; // turns "Stop" back into "Vorlesen" once the text is heard
 
     // Handlers that wait let events run; a close meanwhile is put off until they end, so
     // nothing they use goes away under them.
@@ -137,6 +159,9 @@ private:
     QColor m_normalColour;
     int m_ticks = 0;
     std::unique_ptr<Form1> m_form1;
+    Synthesizer* m_speech = nullptr;
+    std::unique_ptr<ocr::PictureReader> m_reader;
+    bool m_readingAloud = false;
     QPointer<frmDummy> m_overlay;
 };
 

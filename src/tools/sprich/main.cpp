@@ -1,11 +1,15 @@
-// sprich: speaks a text through one of the suite's characters, or into a WAV file.
+// sprich: speaks a text through one of the suite's characters, or into a WAV file; or the
+// text in a picture.
 //   sprich [--character NAME] [--rate WPM] [--lang de|en] [--engine espeak-ng|speechd]
 //          [--wav FILE] [TEXT...]
+//   sprich --bild FILE [--text]
 //   sprich --voices   (the voices speech-dispatcher offers for German and English)
 #include "core/CommandLine.h"
 #include "core/Paths.h"
 #include "core/Platform.h"
 #include "core/ProgramHelp.h"
+#include "ocr/PicturePreparation.h"
+#include "ocr/TextRecognizer.h"
 #include "speech/Character.h"
 #include "speech/SpeechEngineFactory.h"
 #include "speech/SpeechdEngine.h"
@@ -34,6 +38,9 @@ struct Options {
     QString language = QStringLiteral("de");
     QString engine; // empty: $SPRACHAUSGABE_ENGINE
     QString wavPath;
+    QString picture; // --bild: the text comes from this picture
+    bool printOnly = false; // --text: the picture's text is printed, not spoken
+    bool noTextFound = false; // the picture held none; what is spoken says so
     QString text;
 };
 
@@ -63,7 +70,7 @@ void choosePlatform(int argc, char** argv)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
     const bool windowless
-        = argvHas(argc, argv, { "--wav", "--help", "-h", "--version", "-v", "--voices" });
+        = argvHas(argc, argv, { "--wav", "--text", "--help", "-h", "--version", "-v", "--voices" });
     if (windowless || qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     else
@@ -115,7 +122,18 @@ QString parseOptions(QCommandLineParser& parser, Options* options)
     if (parser.isSet(QStringLiteral("wav")) && options->wavPath.isEmpty())
         return QStringLiteral("--wav braucht einen Dateinamen");
 
+    options->picture = parser.value(QStringLiteral("bild"));
+    options->printOnly = parser.isSet(QStringLiteral("text"));
+    if (parser.isSet(QStringLiteral("bild")) && options->picture.isEmpty())
+        return QStringLiteral("--bild braucht einen Dateinamen");
+    if (options->printOnly && options->picture.isEmpty())
+        return QStringLiteral("--text gilt nur mit --bild");
     options->text = parser.positionalArguments().join(QLatin1Char(' '));
+    if (!options->picture.isEmpty()) {
+        if (!options->text.isEmpty())
+            return QStringLiteral("mit --bild kommt der Text aus dem Bild, nicht als Argument");
+        return {};
+    }
     if (options->text.isEmpty()) {
         bool tooLong = false;
         options->text = readStandardInput(&tooLong);
@@ -126,6 +144,31 @@ QString parseOptions(QCommandLineParser& parser, Options* options)
     if (options->text.trimmed().isEmpty())
         return QStringLiteral("kein Text zum Sprechen (als Argument oder auf der Standardeingabe)");
     return {};
+}
+
+// Replaces options->text by the text of the picture. Returns an exit code, or -1 to go on.
+int readPicture(Options* options)
+{
+    QImage picture;
+    if (Result r = ocr::loadPicture(options->picture, &picture); !r)
+        return fail(r.error);
+    const std::atomic_bool never { false };
+    const ocr::Recognition read = ocr::TextRecognizer().recognize(picture, never);
+    switch (read.outcome) {
+    case ocr::Recognition::Outcome::Text:
+        options->text = ocr::runningText(read.text);
+        return -1;
+    case ocr::Recognition::Outcome::NoText:
+        // Said aloud too, unless only printing was asked for: whoever listens learns it.
+        std::fprintf(stderr, "sprich: %s\n", qPrintable(ocr::NoTextMessage));
+        options->text = ocr::NoTextMessage;
+        options->noTextFound = true;
+        return options->printOnly ? 1 : -1;
+    case ocr::Recognition::Outcome::Cancelled:
+    case ocr::Recognition::Outcome::Failed:
+        break;
+    }
+    return fail(read.error);
 }
 
 int writeWav(const Options& options, const QString& characterFile)
@@ -231,12 +274,20 @@ int main(int argc, char** argv)
     Options options;
     if (const QString error = parseOptions(parser, &options); !error.isEmpty())
         return fail(error);
+    if (!options.picture.isEmpty()) {
+        if (const int code = readPicture(&options); code >= 0)
+            return code;
+        if (options.printOnly) {
+            std::fputs(qPrintable(options.text + QLatin1Char('\n')), stdout);
+            return 0;
+        }
+    }
     const QString file = paths::findFileNoCase(paths::characterDir(), options.character + ".acs");
     if (file.isEmpty()) {
         return fail(QStringLiteral("Charakterdatei nicht gefunden: %1/%2.acs")
                         .arg(paths::characterDir(), options.character));
     }
-    if (!options.wavPath.isEmpty())
-        return writeWav(options, file);
-    return speakThroughCharacter(app, options);
+    const int code
+        = options.wavPath.isEmpty() ? speakThroughCharacter(app, options) : writeWav(options, file);
+    return code == 0 && options.noTextFound ? 1 : code;
 }

@@ -13,11 +13,18 @@
 #include "fakes/FakeProgramStarter.h"
 #include "fakes/FakeScreenGrabber.h"
 #include "fakes/QtPrinters.h"
+#include "fakes/TextPicture.h"
+#include "speech/EspeakEngine.h"
+#include "speech/NullAudioOutput.h"
+#include "widgets/SpeechSynthesizer.h"
 
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -136,6 +143,7 @@ TEST_F(CaptureViewerTest, HasItsButtonRowWithCaptionsTipsIconsAndPlaces)
             "(Mspaint->Bearbeiten->Einfügen)",
             4440 },
         { "Command3", "Speichern...", "Foto speichern", 5520 },
+        { "cmdVorlesen", "Vorlesen", "Liest den Text im Bild vor", 6600 },
     };
     for (const Expected& expected : row) {
         QToolButton* b = button(expected.name);
@@ -203,7 +211,7 @@ TEST_F(CaptureViewerTest, TheButtonUnderThePointerTurnsYellowAndTheDisplayTurnsI
     EXPECT_EQ(colour(button("Command1")), normal);
     sendMouse(gradient(), QEvent::MouseMove, QPoint(5, 5), Qt::NoButton);
     for (const char* name :
-        { "cmdRegion", "Command1", "Command2", "Command3", "Command4", "Command5" })
+        { "cmdRegion", "Command1", "Command2", "Command3", "Command4", "Command5", "cmdVorlesen" })
         EXPECT_EQ(colour(button(name)), normal) << name;
     sendMouse(button("Command3"), QEvent::MouseMove, QPoint(5, 5), Qt::NoButton);
     sendMouse(&viewer(), QEvent::MouseMove, QPoint(2, 2), Qt::NoButton);
@@ -216,8 +224,8 @@ TEST_F(CaptureViewerTest, TheDisplayFillsTheWindowAsDesignedAndFollowsItsSize)
     // left edge and as far from the window's right and lower edges as designed, so no blank
     // strip lies under the picture.
     viewer().show();
-    const QSize design(pixelsAcross(6495), pixelsDown(3345));
-    EXPECT_EQ(viewer().size(), QSize(pixelsAcross(6750), pixelsDown(4560)));
+    const QSize design(pixelsAcross(7575), pixelsDown(3345));
+    EXPECT_EQ(viewer().size(), QSize(pixelsAcross(7830), pixelsDown(4560)));
     EXPECT_EQ(display()->geometry(), QRect(QPoint(pixelsAcross(120), pixelsDown(1030)), design));
     EXPECT_EQ(picture()->size(), design);
     EXPECT_EQ(gradient()->size(), design);
@@ -480,4 +488,54 @@ TEST_F(CaptureViewerTest, ClosingTakesTheOverlayAlongAndTheButtonsWorkFromTheKey
     QPointer<frmDummy> overlay = viewer().overlay();
     viewer().close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return overlay.isNull() && m_viewer.isNull(); }, 5000));
+}
+
+TEST_F(CaptureViewerTest, VorlesenSpeaksThePicturesTextAndStopEndsRecognitionAndSpeech)
+{
+    QTemporaryDir logDir;
+    const QString log = logDir.filePath(QStringLiteral("log.jsonl"));
+    qputenv("SPRACHAUSGABE_SPEECH_LOG", log.toUtf8());
+    const auto said = [&log] {
+        QFile file(log);
+        QStringList texts;
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : file.readAll().split('\n')) {
+                const QJsonObject o = QJsonDocument::fromJson(line).object();
+                if (o.value("op").toString() == "Speak")
+                    texts << o.value("args").toArray().first().toString();
+            }
+        }
+        return texts;
+    };
+    EspeakEngine engine(std::make_unique<NullAudioOutput>());
+    SpeechSynthesizer speech(engine);
+    viewer().setSpeech(&speech);
+    QToolButton* read = button("cmdVorlesen");
+    ASSERT_NE(read, nullptr);
+
+    // A screen that shows the sentence, captured whole and read aloud.
+    m_grabber.screen().fill(Qt::white);
+    {
+        QPainter painter(&m_grabber.screen());
+        painter.drawImage(10, 200, textPicture(GermanSentence, false, { 620, 80 }));
+    }
+    viewer().Command1_Click();
+    QTest::mouseClick(read, Qt::LeftButton);
+    EXPECT_EQ(read->text(), "Stop");
+    EXPECT_EQ(read->accessibleName(), "Stop");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !said().isEmpty(); }, 60000));
+    EXPECT_EQ(wordsOf(said().first()), wordsOf(GermanSentence));
+    QTest::mouseClick(read, Qt::LeftButton); // "Stop"
+    EXPECT_FALSE(speech.isSpeaking());
+    EXPECT_EQ(read->text(), "Vorlesen");
+
+    // Stopped while the picture is being read: nothing is heard, and the window never waited.
+    QFile::remove(log);
+    QTest::mouseClick(read, Qt::LeftButton);
+    QTest::mouseClick(read, Qt::LeftButton);
+    EXPECT_EQ(read->text(), "Vorlesen");
+    EXPECT_FALSE(viewer().isReadingAloud());
+    QTest::qWait(3000);
+    EXPECT_TRUE(said().isEmpty()) << qPrintable(said().join(" | "));
+    qunsetenv("SPRACHAUSGABE_SPEECH_LOG");
 }
