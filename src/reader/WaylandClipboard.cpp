@@ -3,6 +3,7 @@
 #include "wayland/wlr-data-control-unstable-v1-client.h"
 
 #include <QDeadlineTimer>
+#include <QImage>
 #include <QUrl>
 
 #include <wayland-client.h>
@@ -18,6 +19,10 @@ namespace {
 // The text types in the order we ask for them; the first is what Wayland programs offer.
 const QStringList TextTypes = { QStringLiteral("text/plain;charset=utf-8"),
     QStringLiteral("UTF8_STRING"), QStringLiteral("text/plain") };
+
+// The picture types Qt reads, in the order we ask for them.
+const QStringList PictureTypes
+    = { QStringLiteral("image/png"), QStringLiteral("image/bmp"), QStringLiteral("image/jpeg") };
 
 } // namespace
 
@@ -139,6 +144,18 @@ std::optional<QString> WaylandClipboard::text() const
         return QString::fromUtf8(data);
     }
     return std::nullopt;
+}
+
+QImage WaylandClipboard::image() const
+{
+    if (!m_device || !m_connection->roundtrip() || !m_selection)
+        return {};
+    const QStringList types = m_offers.value(m_selection);
+    for (const QString& type : PictureTypes) {
+        if (types.contains(type))
+            return QImage::fromData(receive(type));
+    }
+    return {};
 }
 
 bool WaylandClipboard::setText(const QString& text)

@@ -25,6 +25,7 @@ public:
     ~WaylandClipboard() override;
 
     std::optional<QString> text() const override;
+    QImage image() const override;
     bool setText(const QString& text) override;
 
     // How long a read waits for the copying program to hand over its text.

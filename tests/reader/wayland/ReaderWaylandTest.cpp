@@ -2,17 +2,23 @@
 // Wayland program copies is read through the compositor's data control, whatever window has
 // the focus, and the Wayland clipboard is emptied afterwards.
 #include "ReaderFixture.h"
+#include "fakes/TextPicture.h"
 #include "reader/WaylandClipboard.h"
 
+#include <QCheckBox>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using suite::test::ReaderFixture;
 
 namespace {
 
-bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr)
+bool run(const QString& program, const QStringList& arguments, QByteArray* output = nullptr,
+    const QString& input = {})
 {
     QProcess process;
+    if (!input.isEmpty())
+        process.setStandardInputFile(input);
     process.start(program, arguments);
     const bool done = process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit
         && process.exitCode() == 0;
@@ -72,4 +78,28 @@ TEST_F(readerWayland, AWaylandCopyIsReadOnceWithNothingAndWithAWaylandWindowFocu
     readOnceAndEmptied(QStringLiteral("Grüße aus Wayland"));
     window.kill();
     window.waitForFinished();
+}
+
+// With "Text in Bildern vorlesen" on, a picture a Wayland program copies is read once.
+TEST_F(readerWayland, AWaylandCopiedPictureIsReadOnce)
+{
+    writeIni("[Begruessung]\r\nB=0\r\n[Verabschiedung]\r\nV=0\r\n[Bildtext]\r\nVorlesen=1\r\n");
+    ASSERT_TRUE(start(false));
+    ASSERT_TRUE(control<QCheckBox>("chkBildtext")->isChecked());
+    forgetRequests();
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("satz.png"));
+    ASSERT_TRUE(suite::test::textPicture(suite::test::GermanSentence).save(file));
+    ASSERT_TRUE(run(QStringLiteral("wl-copy"),
+        { QStringLiteral("--type"), QStringLiteral("image/png") }, nullptr, file));
+    const auto sentenceSpoken = [&] {
+        const QStringList texts = spoken();
+        return std::count_if(texts.begin(), texts.end(), [&](const QString& text) {
+            return suite::test::wordsOf(text.mid(QStringLiteral("\\Spd=150\\").size()))
+                == suite::test::wordsOf(suite::test::GermanSentence);
+        });
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sentenceSpoken() == 1; }, 60000));
+    QTest::qWait(2500); // two more looks of the watch
+    EXPECT_EQ(sentenceSpoken(), 1) << "read once";
 }
