@@ -1,7 +1,10 @@
 #include "browser/capture/KeyboardDevice.h"
 
+#include "browser/capture/PortalKeyboard.h"
 #include "browser/capture/WaylandKeyboard.h"
 #include "browser/capture/X11Keyboard.h"
+
+#include "core/Paths.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -73,6 +76,11 @@ std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs)
         std::unique_ptr<WaylandConnection> connection = WaylandConnection::open(&why);
         if (connection && connection->seat() && connection->virtualKeyboards())
             return std::make_unique<WaylandKeyboard>(std::move(connection), delayMs);
+        // GNOME and KDE Plasma have no virtual keyboards for clients but take keys through
+        // the portal; the permission the user gives there is kept with the suite's settings.
+        if (PortalKeyboard::offered())
+            return std::make_unique<PortalKeyboard>(
+                paths::userConfigDir() + QStringLiteral("/tastatur-portal.token"), delayMs);
     }
     std::unique_ptr<X11Display> display = X11Display::open(&why);
     if (!display)

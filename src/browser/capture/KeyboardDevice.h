@@ -11,7 +11,8 @@ namespace suite::browser {
 class KeyboardDevice : public KeyboardLayout, public KeyDelivery { };
 
 // On a Wayland session whose compositor offers virtual keyboards, a keyboard of our own
-// there; otherwise the X11 keyboard (XTest; on a Wayland session only while an XWayland
+// there; else, where the desktop's portal offers remote keyboards, keys through the portal;
+// otherwise the X11 keyboard (XTest; on a Wayland session only while an XWayland
 // window has the focus), or, where there is none, a device whose every delivery fails with
 // the reason. delayMs is the pause before each key press.
 std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs = 0);

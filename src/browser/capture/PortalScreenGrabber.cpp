@@ -1,43 +1,19 @@
 #include "browser/capture/PortalScreenGrabber.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
+#include "browser/capture/PortalRequest.h"
+
 #include <QDBusMessage>
-#include <QDBusVariant>
-#include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QUrl>
 
 namespace suite::browser {
 
 namespace {
 
-const QString Portal = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString ScreenshotInterface = QStringLiteral("org.freedesktop.portal.Screenshot");
-
-// Receives the portal's answer to one request (org.freedesktop.portal.Request.Response).
-class Answer : public QObject {
-    Q_OBJECT
-public:
-    bool arrived = false;
-    uint response = 2;
-    QVariantMap results;
-    QEventLoop loop;
-
-public slots:
-    void take(uint code, const QVariantMap& values)
-    {
-        arrived = true;
-        response = code;
-        results = values;
-        loop.quit();
-    }
-};
 
 } // namespace
 
@@ -50,61 +26,23 @@ PortalScreenGrabber::~PortalScreenGrabber() = default;
 
 bool PortalScreenGrabber::offered()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return false;
-    // The portal starts on demand; a property read starts it and tells the interface is there.
-    QDBusMessage ask = QDBusMessage::createMethodCall(Portal, PortalPath,
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    ask << ScreenshotInterface << QStringLiteral("version");
-    return bus.call(ask, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+    return portalVersion(ScreenshotInterface) > 0;
 }
 
 QImage PortalScreenGrabber::wholeScreen(QString* why)
 {
-    static int requests = 0;
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        *why = QStringLiteral("Es gibt keinen D-Bus-Sitzungsbus, über den das Portal erreichbar "
-                              "wäre.");
-        return {};
-    }
-    // The request's object path follows from our bus name and the token, so the answer is
-    // listened for before the call can send it.
-    const QString token = QStringLiteral("sprachausgabe_capture%1").arg(++requests);
-    const QString sender = bus.baseService().mid(1).replace(u'.', u'_');
-    const QString requestPath
-        = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
-    Answer answer;
-    bus.connect(Portal, requestPath, QStringLiteral("org.freedesktop.portal.Request"),
-        QStringLiteral("Response"), &answer, SLOT(take(uint, QVariantMap)));
-
-    QDBusMessage call
-        = QDBusMessage::createMethodCall(Portal, PortalPath, ScreenshotInterface, "Screenshot");
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portal::Service, portal::Path, ScreenshotInterface, QStringLiteral("Screenshot"));
     call << QString() // no parent window to name
-         << QVariantMap { { QStringLiteral("handle_token"), token },
-                { QStringLiteral("interactive"), false }, { QStringLiteral("modal"), false } };
-    const QDBusMessage reply = bus.call(call, QDBus::Block, AnswerTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        bus.disconnect(Portal, requestPath, QStringLiteral("org.freedesktop.portal.Request"),
-            QStringLiteral("Response"), &answer, SLOT(take(uint, QVariantMap)));
-        *why = QStringLiteral("Das Bildschirmfoto-Portal hat die Anfrage abgelehnt (%1).")
-                   .arg(reply.errorMessage());
+         << QVariantMap { { QStringLiteral("interactive"), false },
+                { QStringLiteral("modal"), false } };
+    const std::optional<PortalAnswer> answer = askPortal(call, AnswerTimeoutMs, why);
+    if (!answer)
         return {};
-    }
-    if (!answer.arrived) {
-        QTimer::singleShot(AnswerTimeoutMs, &answer.loop, &QEventLoop::quit);
-        answer.loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    bus.disconnect(Portal, requestPath, QStringLiteral("org.freedesktop.portal.Request"),
-        QStringLiteral("Response"), &answer, SLOT(take(uint, QVariantMap)));
-    if (!answer.arrived) {
-        *why = QStringLiteral("Das Bildschirmfoto-Portal hat nicht geantwortet.");
-        return {};
-    }
-    const QString file = QUrl(answer.results.value(QStringLiteral("uri")).toString()).toLocalFile();
-    if (answer.response != 0 || file.isEmpty()) {
-        *why = answer.response == 1
+    const QString file
+        = QUrl(answer->results.value(QStringLiteral("uri")).toString()).toLocalFile();
+    if (answer->response != 0 || file.isEmpty()) {
+        *why = answer->response == 1
             ? QStringLiteral("Das Bildschirmfoto wurde abgebrochen.")
             : QStringLiteral("Das Bildschirmfoto-Portal konnte kein Bild aufnehmen.");
         return {};
@@ -156,5 +94,3 @@ std::optional<QRect> PortalScreenGrabber::windowArea(quint64 window, bool withFr
 }
 
 } // namespace suite::browser
-
-#include "PortalScreenGrabber.moc"
