@@ -60,14 +60,7 @@ protected:
     {
         return window.popupMenu()->findChild<QAction*>(QString::fromUtf8(name));
     }
-    QStringList spoken() const
-    {
-        QStringList out;
-        for (const auto& call : agent.log().calls())
-            if (call.op == "Speak")
-                out << call.args.at(0).toString();
-        return out;
-    }
+    QStringList spoken() const { return agent.log().spoken(); }
     void armViaTheWindow(const QString& time)
     {
         QTest::mouseClick(control<QRadioButton>("Option2"), Qt::LeftButton);

@@ -19,4 +19,14 @@ QStringList FakeCallLog::ops() const
     return out;
 }
 
+QStringList FakeCallLog::spoken() const
+{
+    QStringList out;
+    for (const FakeCall& call : m_calls) {
+        if (call.op == QLatin1String("Speak"))
+            out << call.args.at(0).toString();
+    }
+    return out;
+}
+
 } // namespace suite::test

@@ -29,6 +29,8 @@ public:
     const QList<FakeCall>& calls() const { return m_calls; }
     // "op" or "target:op" for each call, in order: compact to compare in a test.
     QStringList ops() const;
+    // The texts handed to Speak, in order.
+    QStringList spoken() const;
     void clear() { m_calls.clear(); }
 
 private:

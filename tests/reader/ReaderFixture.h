@@ -133,14 +133,7 @@ protected:
     }
 
     // The texts handed to Speak, in order.
-    QStringList spoken() const
-    {
-        QStringList out;
-        for (const FakeCall& call : agent.log().calls())
-            if (call.op == "Speak")
-                out << call.args.at(0).toString();
-        return out;
-    }
+    QStringList spoken() const { return agent.log().spoken(); }
 
     // Forgets what the start asked for, so a test sees only what follows.
     void forgetRequests() { agent.log().clear(); }

@@ -99,6 +99,17 @@ std::unique_ptr<KeyboardDevice> openKeyboardDevice(int delayMs)
     return std::make_unique<X11Keyboard>(std::move(display), delayMs);
 }
 
+std::optional<KeyScan> KeysymKeyboard::keyFor(char16_t character) const
+{
+    if (character >= u'a' && character <= u'z')
+        return KeyScan { quint16(character - u'a' + u'A'), false, false };
+    if (character >= u'A' && character <= u'Z')
+        return KeyScan { quint16(character), true, false };
+    if ((character >= u'0' && character <= u'9') || character == u' ')
+        return KeyScan { quint16(character), false, false };
+    return std::nullopt;
+}
+
 std::unique_ptr<KeyboardDevice> unavailableKeyboardDevice(const QString& reason)
 {
     return std::make_unique<UnavailableKeyboard>(reason);

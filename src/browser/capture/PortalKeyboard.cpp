@@ -92,26 +92,6 @@ bool PortalKeyboard::offered()
             & KeyboardDevices);
 }
 
-std::optional<KeyScan> PortalKeyboard::keyFor(char16_t character) const
-{
-    // Letters, digits and the space are keys (Shift makes the capitals); everything else
-    // goes as its character's keysym.
-    if (character >= u'a' && character <= u'z')
-        return KeyScan { quint16(character - u'a' + u'A'), false, false };
-    if (character >= u'A' && character <= u'Z')
-        return KeyScan { quint16(character), true, false };
-    if ((character >= u'0' && character <= u'9') || character == u' ')
-        return KeyScan { quint16(character), false, false };
-    return std::nullopt;
-}
-
-quint16 PortalKeyboard::scanCodeFor(quint16 virtualKey) const
-{
-    // The desktop picks the key for each keysym; there are no numbers here.
-    Q_UNUSED(virtualKey);
-    return 0;
-}
-
 Result PortalKeyboard::openSession()
 {
     QString why;

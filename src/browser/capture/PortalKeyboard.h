@@ -11,14 +11,11 @@ namespace suite::browser {
 // the user allow; each key then goes as its keysym, so umlauts, ß and € arrive whatever the
 // user's layout. Where the portal can remember the permission, its token is kept in the
 // given file, and the user is asked once. The session closes with the device.
-class PortalKeyboard final : public KeyboardDevice {
+class PortalKeyboard final : public KeysymKeyboard {
 public:
     PortalKeyboard(QString tokenFile, int delayMs);
     ~PortalKeyboard() override;
 
-    void refresh() override { }
-    std::optional<KeyScan> keyFor(char16_t character) const override;
-    quint16 scanCodeFor(quint16 virtualKey) const override;
     Result deliver(const std::vector<KeyRecord>& records) override;
 
     // Whether the session bus has a portal that offers keyboard events.

@@ -96,24 +96,6 @@ WaylandKeyboard::WaylandKeyboard(std::unique_ptr<WaylandConnection> connection, 
 {
 }
 
-std::optional<KeyScan> WaylandKeyboard::keyFor(char16_t character) const
-{
-    if (character >= u'a' && character <= u'z')
-        return KeyScan { quint16(character - u'a' + u'A'), false, false };
-    if (character >= u'A' && character <= u'Z')
-        return KeyScan { quint16(character), true, false };
-    if ((character >= u'0' && character <= u'9') || character == u' ')
-        return KeyScan { quint16(character), false, false };
-    return std::nullopt;
-}
-
-quint16 WaylandKeyboard::scanCodeFor(quint16 virtualKey) const
-{
-    // The keymap is made per sequence; a key has no number before.
-    Q_UNUSED(virtualKey);
-    return 0;
-}
-
 Result WaylandKeyboard::deliver(const std::vector<KeyRecord>& records)
 {
     QList<unsigned long> keysyms;

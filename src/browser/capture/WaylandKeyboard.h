@@ -11,14 +11,11 @@ namespace suite::browser {
 // and € arrive exactly, whatever the user's layout. Letters, digits and the space are keys
 // of that keymap (Shift makes the capitals); every other character is typed through a key
 // of its own.
-class WaylandKeyboard final : public KeyboardDevice {
+class WaylandKeyboard final : public KeysymKeyboard {
 public:
     // connection must offer a seat and virtual keyboards.
     WaylandKeyboard(std::unique_ptr<WaylandConnection> connection, int delayMs);
 
-    void refresh() override { }
-    std::optional<KeyScan> keyFor(char16_t character) const override;
-    quint16 scanCodeFor(quint16 virtualKey) const override;
     Result deliver(const std::vector<KeyRecord>& records) override;
 
     // How long a new keyboard waits after its keymap before its first key: the focused

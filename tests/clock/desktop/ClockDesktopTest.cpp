@@ -35,14 +35,7 @@ protected:
         agent.log().clear();
     }
 
-    QStringList spoken() const
-    {
-        QStringList out;
-        for (const auto& call : agent.log().calls())
-            if (call.op == "Speak")
-                out << call.args.at(0).toString();
-        return out;
-    }
+    QStringList spoken() const { return agent.log().spoken(); }
 
     suite::test::FakeClock clock;
     mutable suite::test::FakeAgentControl agent;
