@@ -24,6 +24,19 @@ bool isFileList(const QMimeData& data)
 
 } // namespace
 
+SystemClipboard::SystemClipboard()
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
+        m_changed = QObject::connect(
+            clipboard, &QClipboard::dataChanged, clipboard, [this] { m_pictureCurrent = false; });
+    }
+}
+
+SystemClipboard::~SystemClipboard()
+{
+    QObject::disconnect(m_changed);
+}
+
 std::optional<QString> SystemClipboard::text() const
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
@@ -35,11 +48,13 @@ std::optional<QString> SystemClipboard::text() const
 
 QImage SystemClipboard::image() const
 {
+    if (m_pictureCurrent)
+        return m_picture;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
-    if (!data || !data->hasImage())
-        return {};
-    return qvariant_cast<QImage>(data->imageData());
+    m_picture = data && data->hasImage() ? qvariant_cast<QImage>(data->imageData()) : QImage();
+    m_pictureCurrent = bool(m_changed);
+    return m_picture;
 }
 
 bool SystemClipboard::setText(const QString& text)

@@ -8,6 +8,8 @@
 
 #include <wayland-client.h>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -80,6 +82,7 @@ void WaylandClipboard::selection(
         it = self->m_offers.erase(it);
     }
     self->m_selection = offer;
+    ++self->m_selections;
 }
 
 void WaylandClipboard::finished(void* data, zwlr_data_control_device_v1*)
@@ -150,12 +153,20 @@ QImage WaylandClipboard::image() const
 {
     if (!m_device || !m_connection->roundtrip() || !m_selection)
         return {};
+    if (m_pictureOffer == m_selections)
+        return m_picture;
+    m_picture = QImage();
     const QStringList types = m_offers.value(m_selection);
-    for (const QString& type : PictureTypes) {
-        if (types.contains(type))
-            return QImage::fromData(receive(type));
+    const auto type = std::find_if(PictureTypes.cbegin(), PictureTypes.cend(),
+        [&](const QString& t) { return types.contains(t); });
+    if (type != PictureTypes.cend()) {
+        const QByteArray data = receive(*type);
+        if (data.isNull())
+            return {}; // not handed over in time: asked again at the next look
+        m_picture = QImage::fromData(data);
     }
-    return {};
+    m_pictureOffer = m_selections;
+    return m_picture;
 }
 
 bool WaylandClipboard::setText(const QString& text)

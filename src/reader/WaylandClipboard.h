@@ -45,6 +45,10 @@ private:
     zwlr_data_control_device_v1* m_device = nullptr;
     QHash<zwlr_data_control_offer_v1*, QStringList> m_offers; // the MIME types of each offer
     zwlr_data_control_offer_v1* m_selection = nullptr; // the clipboard's offer; null when empty
+    quint64 m_selections = 0; // counts the clipboard's offers
+    // A copied picture stays on the clipboard: it is fetched and decoded once per offer.
+    mutable QImage m_picture;
+    mutable quint64 m_pictureOffer = 0;
     SystemClipboard m_writer;
 };
 

@@ -338,16 +338,26 @@ TEST_F(readerTray, EndingInTrayModeTakesTheIconAwayAndReadsNothingMore)
     EXPECT_EQ(quits, 1);
 }
 
-TEST_F(readerTray, TheWindowsOwnClipboardIsTheSystemsAndSkipsPicturesAndFiles)
+TEST_F(readerTray, TheWindowsOwnClipboardIsTheSystemsSkipsPicturesAndFilesAndSeesEachNewPicture)
 {
     suite::reader::SystemClipboard system;
     QGuiApplication::clipboard()->setText("Hallo");
     EXPECT_EQ(system.text(), QString("Hallo"));
 
     auto* picture = new QMimeData;
-    picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    QImage grey(4, 4, QImage::Format_RGB32);
+    grey.fill(Qt::gray);
+    picture->setImageData(grey);
     QGuiApplication::clipboard()->setMimeData(picture);
     EXPECT_EQ(system.text(), std::nullopt);
+    // The picture is kept while it stays on the clipboard; a new one is seen.
+    EXPECT_EQ(system.image().pixelColor(0, 0), QColor(Qt::gray));
+    auto* other = new QMimeData;
+    QImage white(4, 4, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    other->setImageData(white);
+    QGuiApplication::clipboard()->setMimeData(other);
+    EXPECT_EQ(system.image().pixelColor(0, 0), QColor(Qt::white));
 
     auto* files = new QMimeData;
     files->setUrls({ QUrl::fromLocalFile("/tmp/a.txt") });
