@@ -2,9 +2,8 @@
 
 #include "core/Twips.h"
 #include "widgets/MessageBoxes.h"
-#include "widgets/ValueLabel.h"
+#include "widgets/FittingLabel.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -37,28 +36,6 @@ QString describe(const QString& caption)
         { "M+", "Zum Speicher addieren" }, { "M-", "Vom Speicher subtrahieren" },
         { "MC", "Speicher löschen" }, { "+/-", "Vorzeichen Wechsel" } };
     return words.value(caption);
-}
-
-// The largest size, from the font's own down to kSmallestPoints, at which text fits into room. Each
-// size tried loads a font engine, which is slow, so the search starts where the widths scale to and
-// steps from there (hinting keeps widths from scaling exactly).
-QFont fittingFont(QFont font, const QString& text, int room)
-{
-    const int largest = font.pointSize();
-    const auto fits = [&](int size) {
-        font.setPointSize(size);
-        return QFontMetrics(font).horizontalAdvance(text) <= room;
-    };
-    if (fits(largest))
-        return font;
-    const int widest = std::max(1, QFontMetrics(font).horizontalAdvance(text));
-    int size = std::clamp(largest * room / widest, kSmallestPoints, largest - 1);
-    while (size > kSmallestPoints && !fits(size))
-        --size;
-    while (size + 1 < largest && fits(size + 1))
-        ++size;
-    font.setPointSize(size);
-    return font;
 }
 
 } // namespace
@@ -98,23 +75,23 @@ QFont Calculator::displayFont(int pointSize)
 void Calculator::buildDisplay()
 {
     const QString colours = QStringLiteral("background-color: rgb(64,64,64); color: rgb(0,255,0);");
-    m_memoryMark = new ValueLabel(this);
+    m_memoryMark = new FittingLabel(kSmallestPoints, this);
     m_memoryMark->setObjectName(QStringLiteral("Label3"));
     m_memoryMark->setAccessibleName(QStringLiteral("Speicher"));
     m_memoryMark->setGeometry(px(360), px(240), px(6975), px(930));
     m_memoryMark->setStyleSheet(colours);
     // The display lies on the mark and leaves only a strip at its right free: the "M"
-    // stands there, as large as the strip allows.
+    // stands in the middle of that strip, as large as it allows.
     const int strip = m_memoryMark->width() - (px(405 + 6690) - px(360));
-    m_memoryMark->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_memoryMark->setAlignment(Qt::AlignCenter);
+    m_memoryMark->setContentsMargins(m_memoryMark->width() - strip + 1, 0, 1, 0);
     QFont markFont = displayFont(36);
     markFont.setBold(true);
-    markFont = fittingFont(markFont, QStringLiteral("M"), strip - 2);
     m_memoryMark->setFont(markFont);
-    m_memoryMark->setContentsMargins(0, 0,
-        std::max(0, (strip - QFontMetrics(markFont).horizontalAdvance(QLatin1Char('M'))) / 2), 0);
 
-    m_readout = new ValueLabel(this);
+    // The whole number always shows: a text too wide for 36 pt steps down until it fits.
+    // Only typed digits beyond what the smallest size holds lose their front to an ellipsis.
+    m_readout = new FittingLabel(kSmallestPoints, this);
     m_readout->setObjectName(QStringLiteral("Readout"));
     m_readout->setAccessibleName(QStringLiteral("Anzeige"));
     m_readout->setGeometry(px(405), px(330), px(6690), px(780));
@@ -122,17 +99,6 @@ void Calculator::buildDisplay()
     m_readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_readout->setContentsMargins(px(60), 0, px(60), 0);
     m_readout->setFont(displayFont(kReadoutPoints));
-}
-
-void Calculator::showReadout(const QString& text)
-{
-    // The whole number always shows: a text too wide for 36 pt steps down until it fits.
-    // Only typed digits beyond what the smallest size holds lose their front to an ellipsis.
-    const int room = m_readout->contentsRect().width();
-    const QFont font = fittingFont(displayFont(kReadoutPoints), text, room);
-    if (m_readout->font() != font)
-        m_readout->setFont(font);
-    m_readout->setValue(text, QFontMetrics(font).elidedText(text, Qt::ElideLeft, room));
 }
 
 QPushButton* Calculator::addKey(
@@ -258,7 +224,7 @@ void Calculator::bindKeyboard()
 
 void Calculator::refresh()
 {
-    showReadout(m_engine.display());
+    m_readout->setValue(m_engine.display());
     m_memoryMark->setValue(m_engine.memoryMark());
     m_speechSwitch->setText(m_engine.speechSwitchCaption());
     // Setting a name announces it as changed, even when it is the same: a screen reader

@@ -9,7 +9,7 @@ class QPushButton;
 namespace suite {
 class MessageBoxes;
 class Synthesizer;
-class ValueLabel;
+class FittingLabel;
 } // namespace suite
 
 namespace suite::calc {
@@ -35,8 +35,6 @@ private:
 
     static QFont displayFont(int pointSize);
     void buildDisplay();
-    // Shows the display text in the largest size up to 36 pt in which it fits.
-    void showReadout(const QString& text);
     void buildKeypad(QWidget* mouth);
     void bindKeyboard();
     QPushButton* addKey(
@@ -47,8 +45,8 @@ private:
 
     CalculatorEngine m_engine;
     MessageBoxes& m_messageBoxes;
-    ValueLabel* m_readout = nullptr;
-    ValueLabel* m_memoryMark = nullptr;
+    FittingLabel* m_readout = nullptr;
+    FittingLabel* m_memoryMark = nullptr;
     QPushButton* m_speechSwitch = nullptr;
     bool m_placed = false;
 };

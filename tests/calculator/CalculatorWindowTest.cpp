@@ -2,6 +2,7 @@
 #include "fakes/FakeMessageBoxes.h"
 #include "fakes/FakeSynthesizer.h"
 #include "fakes/QtPrinters.h"
+#include "widgets/FittingLabel.h"
 
 #include <gtest/gtest.h>
 
@@ -160,7 +161,8 @@ std::pair<int, int> greenColumns(const QImage& image)
 // memory mark beside it.
 TEST_F(CalculatorWindow, TheDisplayDrawsTheWholeNumberAndTheMemoryMarkShows)
 {
-    auto* display = window.findChild<QLabel*>("Readout");
+    auto* display = window.findChild<suite::FittingLabel*>("Readout");
+    ASSERT_NE(display, nullptr);
     const QList<std::pair<const char*, QString>> cases = {
         { "1/3=", "0,333333333333333" },
         { "1_*123456789012345=", "-123456789012345" },
@@ -176,11 +178,12 @@ TEST_F(CalculatorWindow, TheDisplayDrawsTheWholeNumberAndTheMemoryMarkShows)
                 QTest::keyClicks(&window, QString(QLatin1Char(*k)));
         }
         EXPECT_EQ(readout(), shown) << keys;
+        EXPECT_EQ(display->shownText(), shown) << keys;
         const auto [first, last] = greenColumns(display->grab().toImage());
         EXPECT_GT(first, 0) << keys << ": the front is cut off";
         EXPECT_LT(last, display->width() - 1) << keys << ": the end is cut off";
     }
-    EXPECT_EQ(display->font().pointSize(), 36) << "a short number keeps the full size";
+    EXPECT_EQ(display->shownFont().pointSize(), 36) << "a short number keeps the full size";
 
     // The mark's strip: Label3 to the right of the display.
     auto* mark = window.findChild<QLabel*>("Label3");
