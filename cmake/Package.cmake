@@ -40,11 +40,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The shared libraries give most of Depends, and with them Qt's plugins the programs load:
 # xcb (libqt6gui6), the SVG icon engine (libqt6svg6), the web engine's helper process
-# (libqt6webenginecore6-bin). What nothing links comes on top: espeak-ng's voices, Qt's German
-# translations, and the fonts the twips layouts were drawn for.
+# (libqt6webenginecore6-bin). What nothing links comes on top: espeak-ng itself (opened when
+# speech starts) and its voices, Qt's German translations, and the fonts the twips layouts were
+# drawn for.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "espeak-ng-data, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
+    "libespeak-ng1, espeak-ng-data, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS
     "kolourpaint | pinta | gimp, hardinfo | gnome-system-monitor")

@@ -1,8 +1,8 @@
 #include "calculator/Calculator.h"
 
 #include "core/Twips.h"
-#include "widgets/MessageBoxes.h"
 #include "widgets/FittingLabel.h"
+#include "widgets/MessageBoxes.h"
 
 #include <QGuiApplication>
 #include <QLabel>

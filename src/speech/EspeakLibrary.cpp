@@ -4,12 +4,63 @@
 
 #include <atomic>
 #include <cstdio>
+#include <dlfcn.h>
 #include <mutex>
+#include <type_traits>
 #include <vector>
 
 namespace suite {
 
 namespace {
+
+// libespeak-ng is loaded when speech starts, not with the program: it brings PulseAudio's and
+// libsndfile's libraries along, and loading them all before main() delayed every program's
+// first window. A missing library is then an error the program can say, not a failed start.
+struct EspeakApi {
+    decltype(&espeak_Initialize) initialize = nullptr;
+    decltype(&espeak_Info) info = nullptr;
+    decltype(&espeak_SetSynthCallback) setSynthCallback = nullptr;
+    decltype(&espeak_SetVoiceByName) setVoiceByName = nullptr;
+    decltype(&espeak_SetParameter) setParameter = nullptr;
+    decltype(&espeak_Synth) synth = nullptr;
+    decltype(&espeak_SetPhonemeTrace) setPhonemeTrace = nullptr;
+    QString error; // why the library is not there; empty when it is
+};
+
+EspeakApi loadEspeak()
+{
+    EspeakApi api;
+    constexpr const char* library = "libespeak-ng.so.1";
+    void* handle = dlopen(library, RTLD_NOW | RTLD_LOCAL); // stays loaded: espeak keeps globals
+    if (!handle) {
+        api.error = QStringLiteral("espeak-ng fehlt: %1 lässt sich nicht laden (%2).")
+                        .arg(QLatin1String(library), QString::fromLocal8Bit(dlerror()));
+        return api;
+    }
+    bool complete = true;
+    const auto resolve = [&](auto& function, const char* name) {
+        function
+            = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+        complete = complete && function;
+    };
+    resolve(api.initialize, "espeak_Initialize");
+    resolve(api.info, "espeak_Info");
+    resolve(api.setSynthCallback, "espeak_SetSynthCallback");
+    resolve(api.setVoiceByName, "espeak_SetVoiceByName");
+    resolve(api.setParameter, "espeak_SetParameter");
+    resolve(api.synth, "espeak_Synth");
+    resolve(api.setPhonemeTrace, "espeak_SetPhonemeTrace");
+    if (!complete)
+        api.error = QStringLiteral("espeak-ng fehlt: %1 ist zu alt oder beschädigt.")
+                        .arg(QLatin1String(library));
+    return api;
+}
+
+const EspeakApi& espeak()
+{
+    static const EspeakApi api = loadEspeak();
+    return api;
+}
 
 std::atomic<bool> g_claimed { false };
 std::once_flag g_initOnce;
@@ -45,10 +96,15 @@ EspeakLibrary::EspeakLibrary()
         m_error = QStringLiteral("Die Sprachausgabe wird in diesem Programm schon benutzt.");
         return;
     }
+    if (!espeak().error.isEmpty()) {
+        m_error = espeak().error;
+        g_claimed.store(false);
+        return;
+    }
     std::call_once(g_initOnce, [] {
         // DONT_EXIT: missing voice data must be an error here, not the end of the program.
         g_initResult
-            = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+            = espeak().initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
     });
     if (g_initResult != sampleRate) {
         m_error = QStringLiteral("espeak-ng lässt sich nicht starten: keine Sprachdaten in „%1“.")
@@ -56,11 +112,11 @@ EspeakLibrary::EspeakLibrary()
         g_claimed.store(false);
         return;
     }
-    espeak_SetSynthCallback(synthCallback);
+    espeak().setSynthCallback(synthCallback);
     m_available = true;
     // The German voice is what every program speaks with: without it, or without its
     // dictionary (espeak then says nothing, yet reports success), there is no speech at all.
-    if (espeak_SetVoiceByName("de") != EE_OK || !speaksAWord()) {
+    if (espeak().setVoiceByName("de") != EE_OK || !speaksAWord()) {
         m_error = QStringLiteral("Die deutsche Stimme von espeak-ng fehlt oder ist unvollständig "
                                  "(Sprachdaten in „%1“).")
                       .arg(dataFolder());
@@ -75,7 +131,7 @@ EspeakLibrary::EspeakLibrary()
 QString EspeakLibrary::dataFolder()
 {
     const char* path = nullptr;
-    espeak_Info(&path);
+    espeak().info(&path);
     return path ? QString::fromLocal8Bit(path) : QString();
 }
 
@@ -107,21 +163,21 @@ void EspeakLibrary::setVoice(const Voice& voice)
         name += '+' + voice.variant.trimmed().toLatin1();
     // Loading a voice costs milliseconds; the first sound must not wait for it needlessly.
     if (name != m_voiceName) {
-        if (espeak_SetVoiceByName(name.constData()) != EE_OK) {
+        if (espeak().setVoiceByName(name.constData()) != EE_OK) {
             name = "de";
-            espeak_SetVoiceByName(name.constData());
+            espeak().setVoiceByName(name.constData());
         }
         m_voiceName = name;
     }
-    espeak_SetParameter(espeakPITCH, qBound(0, voice.pitch, 100), 0);
+    espeak().setParameter(espeakPITCH, qBound(0, voice.pitch, 100), 0);
 }
 
 void EspeakLibrary::setRate(int espeakRate, int wordGapTens)
 {
     if (!m_available)
         return;
-    espeak_SetParameter(espeakRATE, espeakRate, 0);
-    espeak_SetParameter(espeakWORDGAP, wordGapTens, 0);
+    espeak().setParameter(espeakRATE, espeakRate, 0);
+    espeak().setParameter(espeakWORDGAP, wordGapTens, 0);
 }
 
 bool EspeakLibrary::synthesize(const QByteArray& utf8, const ChunkCallback& callback, bool endPause)
@@ -137,9 +193,9 @@ bool EspeakLibrary::synthesize(const QByteArray& utf8, const ChunkCallback& call
         return true;
     };
     // The callback is re-installed per call: a benchmark may have used the library raw.
-    espeak_SetSynthCallback(synthCallback);
+    espeak().setSynthCallback(synthCallback);
     g_callback = &wrapped;
-    const espeak_ERROR err = espeak_Synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
+    const espeak_ERROR err = espeak().synth(utf8.constData(), size_t(utf8.size()) + 1, 0,
         POS_CHARACTER, 0, espeakCHARS_UTF8 | (endPause ? espeakENDPAUSE : 0), nullptr, nullptr);
     g_callback = nullptr;
     return err == EE_OK && !stopped;
@@ -154,9 +210,9 @@ QString EspeakLibrary::phonemes(const QByteArray& utf8)
     FILE* stream = open_memstream(&buffer, &size);
     if (!stream)
         return {};
-    espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, stream);
+    espeak().setPhonemeTrace(espeakPHONEMES_SHOW, stream);
     synthesize(utf8, [](const qint16*, int, const WordMark*, int) { return true; });
-    espeak_SetPhonemeTrace(0, nullptr);
+    espeak().setPhonemeTrace(0, nullptr);
     std::fclose(stream);
     const QString result = QString::fromUtf8(buffer, qsizetype(size));
     std::free(buffer);

@@ -3,11 +3,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <dlfcn.h>
+#include <link.h>
+#include <unistd.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,6 +28,16 @@ quint32 le32(const QByteArray& b, int at)
 {
     return quint8(b[at]) | quint8(b[at + 1]) << 8 | quint8(b[at + 2]) << 16
         | quint32(quint8(b[at + 3])) << 24;
+}
+
+// Where libespeak-ng.so.1 really lies (the file, not its symbolic link).
+QString espeakLibraryFile()
+{
+    void* handle = dlopen("libespeak-ng.so.1", RTLD_LAZY);
+    link_map* map = nullptr;
+    if (!handle || dlinfo(handle, RTLD_DI_LINKMAP, &map) != 0 || !map)
+        return {};
+    return QFileInfo(QString::fromLocal8Bit(map->l_name)).canonicalFilePath();
 }
 
 } // namespace
@@ -180,8 +195,28 @@ TEST(sprich, AnUnsetRuntimeDirectoryLeavesTheOutputClean)
     }
 }
 
-TEST(sprich, WithoutGermanVoiceDataItEndsWithExitOneAndTheReason)
+TEST(sprich, WithoutEspeakNgOrItsGermanVoiceDataItEndsWithExitOneAndTheReason)
 {
+    // The library itself missing: a private mount namespace puts an empty file in its place.
+    if (geteuid() != 0)
+        GTEST_SKIP() << "hiding a system library needs a mount namespace, so root";
+    const QString library = espeakLibraryFile();
+    ASSERT_FALSE(library.isEmpty());
+    QProcess hidden;
+    hidden.setProcessEnvironment([] {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SPRACHAUSGABE_AUDIO", "null");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        return env;
+    }());
+    hidden.start("unshare",
+        { "--mount", "--", "sh", "-c", R"(mount --bind /dev/null "$0" && exec "$@")", library,
+            SPRICH_BINARY, "Hallo" });
+    ASSERT_TRUE(hidden.waitForFinished(60000));
+    EXPECT_EQ(hidden.exitCode(), 1);
+    EXPECT_THAT(hidden.readAllStandardError().toStdString(),
+        HasSubstr("espeak-ng fehlt: libespeak-ng.so.1 lässt sich nicht laden"));
+
     // No voice data at all, then all of it but the German dictionary (espeak then speaks a
     // few milliseconds of nothing and reports success).
     QTemporaryDir empty;
