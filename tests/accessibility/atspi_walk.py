@@ -5,6 +5,7 @@ Runs inside tests/with-services --x11 --atspi, with Debian's /usr/bin/python3 an
 
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -81,6 +82,7 @@ class Program:
         env.update({k: v.replace("{scratch}", self.scratch) for k, v in (env_extra or {}).items()})
         env.pop("QT_QPA_PLATFORM", None)
         self.process = subprocess.Popen([binary, *args], env=env)
+        self.icon_checked = False
         self.app = wait_for(lambda: self._find_app(app_name), timeout=20)
         if not self.app:
             self.stop()
@@ -95,9 +97,15 @@ class Program:
         return None
 
     def window(self, title):
-        """The top-level window `title` (Qt gives a plain top-level widget the role "filler")."""
-        return wait_for(lambda: next((w for w in self.app if w is not None and w.name == title),
-                                     None))
+        """The top-level window `title` (Qt gives a plain top-level widget the role "filler").
+        The program's first window is also checked for its icon, as a task bar shows it."""
+        found = wait_for(lambda: next((w for w in self.app if w is not None and w.name == title),
+                                      None))
+        if found and not self.icon_checked:
+            self.icon_checked = True
+            check(wait_for(lambda: has_icon(title), timeout=5),
+                  "the window %r shows no icon in a task bar (_NET_WM_ICON)" % title)
+        return found
 
     def speech(self):
         """The transcript without its times: what was said, in order."""
@@ -119,6 +127,7 @@ class Program:
             except subprocess.TimeoutExpired:
                 self.process.kill()
                 self.process.wait()
+        shutil.rmtree(self.scratch, ignore_errors=True)
 
 
 def walk(root):
@@ -215,6 +224,15 @@ def tab_to(window, predicate, tries=30):
         type_keys("Tab")
         time.sleep(0.05)
     return None
+
+
+def has_icon(title):
+    """Whether the X window `title` carries an icon for task bars and window lists."""
+    wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                         capture_output=True, text=True, timeout=20).stdout.split()
+    return bool(wid) and "(CARDINAL)" in subprocess.run(
+        ["xprop", "-id", wid[0], "_NET_WM_ICON"], capture_output=True, text=True,
+        timeout=20).stdout
 
 
 def focus_window(title):

@@ -4,6 +4,7 @@ through AT-SPI speaking the page's text, the address box readable. One start: th
 is heavy."""
 
 import os
+import shutil
 import sys
 import tempfile
 
@@ -58,7 +59,8 @@ def spoke_the_page(program):
 
 
 def main(binary):
-    program = Program(binary, "netzleser", args=[write_page()])
+    page = write_page()
+    program = Program(binary, "netzleser", args=[page])
     try:
         window = program.window(PAGE_TITLE) or program.window("Browser mit Sprachausgabe")
         check(window, "no netzleser window on the AT-SPI bus")
@@ -85,6 +87,7 @@ def main(binary):
         check_menus(window)
     finally:
         program.stop()
+        shutil.rmtree(os.path.dirname(page), ignore_errors=True)
         finish()  # also after an early return on a failed expectation
 
 
