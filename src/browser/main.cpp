@@ -11,11 +11,11 @@
 #include "widgets/ApplicationAccessible.h"
 #include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
-#include "widgets/ProgramIcon.h"
 #include "widgets/SpeechNotice.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QLoggingCategory>
 
 #include <unistd.h>
@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     suite::installApplicationAccessible();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("netzleser"));
-    suite::setProgramIcon(QStringLiteral(":/icons/netzleser.svg"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/netzleser.svg")));
     suite::installGermanQtTranslations();
     suite::installFocusMarks();
     suite::browser::WebEngineLanguage::choose();

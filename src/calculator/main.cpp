@@ -6,11 +6,11 @@
 #include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
-#include "widgets/ProgramIcon.h"
 #include "widgets/SpeechNotice.h"
 #include "widgets/SpeechSynthesizer.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zifferio"));
-    suite::setProgramIcon(QStringLiteral(":/icons/zifferio.svg"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zifferio.svg")));
     suite::installGermanQtTranslations();
     suite::installFocusMarks();
 

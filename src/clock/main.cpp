@@ -11,12 +11,12 @@
 #include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
-#include "widgets/ProgramIcon.h"
 #include "widgets/SpeechNotice.h"
 #include "widgets/ToggleAsClick.h"
 #include "widgets/agent/CharacterAgent.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     suite::installToggleAsClick();
     QApplication::setApplicationName(QStringLiteral("tockwerk"));
     QApplication::setApplicationDisplayName(QStringLiteral("Die Tockwerk"));
-    suite::setProgramIcon(QStringLiteral(":/icons/tockwerk.svg"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tockwerk.svg")));
     // The window may hide into the tray; the program ends only through its own close.
     QApplication::setQuitOnLastWindowClosed(false);
     suite::installGermanQtTranslations();

@@ -17,12 +17,12 @@
 #include "widgets/FocusMarkStyle.h"
 #include "widgets/GermanTranslations.h"
 #include "widgets/MessageBoxesDialog.h"
-#include "widgets/ProgramIcon.h"
 #include "widgets/SpeechNotice.h"
 #include "widgets/ToggleAsClick.h"
 #include "widgets/agent/CharacterAgent.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -46,7 +46,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     installToggleAsClick();
     QApplication::setApplicationName(edition.programName);
-    setProgramIcon(QStringLiteral(":/icons/%1.svg").arg(edition.programName));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(edition.programName)));
     // The character's windows stay after the reader's window closes; the reader ends itself.
     QApplication::setQuitOnLastWindowClosed(false);
     installGermanQtTranslations();
