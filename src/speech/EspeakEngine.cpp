@@ -22,6 +22,12 @@ EspeakEngine::EspeakEngine(std::unique_ptr<AudioOutput> output, QObject* parent)
     // the first sound does not wait for a timer tick.
     m_thread = std::make_unique<SpeechThread>(
         [this] { QMetaObject::invokeMethod(this, &EspeakEngine::pump, Qt::QueuedConnection); });
+    // The library loads once the event loop runs, after the program's first window is up;
+    // whatever needs it sooner loads it itself.
+    QTimer::singleShot(0, this, [this] {
+        if (m_thread) // gone when the engine is being destroyed
+            m_thread->loadLibrary();
+    });
     m_pumpTimer.setInterval(10);
     m_pumpTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_pumpTimer, &QTimer::timeout, this, &EspeakEngine::pump);

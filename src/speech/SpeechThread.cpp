@@ -35,14 +35,27 @@ SpeechThread::SpeechThread(std::function<void()> wake)
 
 bool SpeechThread::isAvailable() const
 {
+    loadLibrary();
     m_loadedFuture.wait();
     return m_available;
 }
 
 QString SpeechThread::error() const
 {
+    loadLibrary();
     m_loadedFuture.wait();
     return m_error;
+}
+
+void SpeechThread::loadLibrary() const
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_loadWanted)
+            return;
+        m_loadWanted = true;
+    }
+    m_jobsChanged.notify_all();
 }
 
 SpeechThread::~SpeechThread()
@@ -62,8 +75,9 @@ void SpeechThread::enqueue(quint64 id, const Utterance& utterance)
     {
         std::lock_guard lock(m_mutex);
         m_jobs.push_back({ id, utterance, m_generation.load() });
+        m_loadWanted = true;
     }
-    m_jobsChanged.notify_one();
+    m_jobsChanged.notify_all();
 }
 
 void SpeechThread::stopAll()
@@ -140,6 +154,12 @@ bool SpeechThread::push(StreamItem item, quint64 generation, bool urgent)
 
 void SpeechThread::run()
 {
+    {
+        std::unique_lock lock(m_mutex);
+        m_jobsChanged.wait(lock, [&] { return m_quit || m_loadWanted; });
+        if (!m_loadWanted)
+            return; // ended before anything needed the library
+    }
     EspeakLibrary library;
     m_available = library.isAvailable();
     m_error = library.error();

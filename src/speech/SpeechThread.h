@@ -59,6 +59,9 @@ public:
     // for it, nothing else does, so a program's window need not.
     bool isAvailable() const;
     QString error() const;
+    // The thread loads the library only when asked: by this, by the two above or by the first
+    // utterance. Loaded beside a program's first window, it delayed the window.
+    void loadLibrary() const;
 
     void enqueue(quint64 id, const Utterance& utterance);
     // Drops every queued utterance and every item not yet taken, and ends the synthesis
@@ -84,8 +87,8 @@ private:
     QString m_error; // set before m_loaded
 
     std::atomic<quint64> m_generation { 0 };
-    std::mutex m_mutex;
-    std::condition_variable m_jobsChanged;
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_jobsChanged;
     std::condition_variable m_heardChanged;
     std::deque<Job> m_jobs;
     std::vector<StreamItem> m_items;
@@ -94,6 +97,7 @@ private:
     qint64 m_untaken = 0; // samples in m_items
     bool m_wakePending = false;
     bool m_quit = false;
+    mutable bool m_loadWanted = false;
     std::thread m_thread;
 };
 
