@@ -21,7 +21,6 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zifferio"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zifferio.svg")));
     suite::installGermanQtTranslations();
     suite::installFocusMarks();
 
@@ -30,6 +29,9 @@ int main(int argc, char** argv)
     auto* synthesizer = new suite::SpeechSynthesizer(*engine); // the window takes it over
     suite::calc::Calculator calculator(*synthesizer, synthesizer, messageBoxes);
     calculator.show();
+    // Drawing the icon in every size a window manager is offered takes milliseconds that the
+    // window, already on its way to the screen, need not wait for.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zifferio.svg")));
     suite::tellIfSpeechUnavailable(*engine, messageBoxes, &calculator);
     return QApplication::exec();
 }
