@@ -85,7 +85,8 @@ TEST(SoundModule, AProgramPlaysThroughItAndSpeaksSilentlyWithoutIt)
     const ProgramRun silent = speak(copy, QStringLiteral("Hallo Welt"));
     EXPECT_EQ(silent.exitCode, 0) << silent.err.toStdString();
     EXPECT_EQ(silent.err.count(noDevice), 1) << silent.err.toStdString();
-    EXPECT_TRUE(silent.err.contains(QStringLiteral("sprachausgabe-ton"))) << silent.err.toStdString();
+    EXPECT_TRUE(silent.err.contains(QStringLiteral("sprachausgabe-ton")))
+        << silent.err.toStdString();
     QTest::qWait(300);
     EXPECT_LT(monitor.lastLoud(), playedUntil) << "the program without its module made sound";
 }
