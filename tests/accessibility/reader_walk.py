@@ -17,11 +17,17 @@ GREETING = "Guten Tag mein Herr"
 
 
 def heard_word(balloon):
+    """Caret, selection start and selected word; None when the next word came while they were
+    read one after the other (the caret moved meanwhile), so that the caller reads again."""
     text = balloon.queryText()
+    caret = text.caretOffset
     if text.getNSelections() != 1:
         return None
     start, end = text.getSelection(0)
-    return (text.caretOffset, start, text.getText(start, end))
+    word = text.getText(start, end)
+    if text.caretOffset != caret:
+        return None
+    return (caret, start, word)
 
 
 def open_tray_menu(program):
