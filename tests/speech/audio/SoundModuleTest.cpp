@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using suite::test::SoundMonitor;
 using suite::test::waitForSignals;
 
@@ -68,14 +70,14 @@ TEST(SoundModule, OnlyTheModuleLinksQtMultimedia)
 
 TEST(SoundModule, AProgramPlaysThroughItAndSpeaksSilentlyWithoutIt)
 {
-    SoundMonitor monitor;
-    ASSERT_TRUE(monitor.start());
+    auto monitor = std::make_unique<SoundMonitor>();
+    ASSERT_TRUE(monitor->start());
     const ProgramRun played = speak(SPRICH_BINARY, QStringLiteral("Hallo Welt"));
     ASSERT_EQ(played.exitCode, 0) << played.err.toStdString();
     EXPECT_FALSE(played.err.contains(noDevice)) << played.err.toStdString();
     QTest::qWait(300);
-    const double playedUntil = monitor.now();
-    EXPECT_FALSE(monitor.loud().empty()) << "nothing reached the sink";
+    const double playedUntil = monitor->now();
+    EXPECT_FALSE(monitor->loud().empty()) << "nothing reached the sink";
 
     // The same program in a tree of its own, without lib/sprachausgabe beside bin/.
     QTemporaryDir tree;
@@ -88,5 +90,12 @@ TEST(SoundModule, AProgramPlaysThroughItAndSpeaksSilentlyWithoutIt)
     EXPECT_TRUE(silent.err.contains(QStringLiteral("sprachausgabe-ton")))
         << silent.err.toStdString();
     QTest::qWait(300);
-    EXPECT_LT(monitor.lastLoud(), playedUntil) << "the program without its module made sound";
+    EXPECT_LT(monitor->lastLoud(), playedUntil) << "the program without its module made sound";
+
+    // The last test of the run: when the recorder ends, the sound server tells its clients,
+    // and a process that ends at that moment can meet the notice while Qt Multimedia tears
+    // its PulseAudio connection down; libpulse then aborts (seen twice in some forty-five runs on a
+    // busy machine).
+    monitor.reset();
+    QTest::qWait(500);
 }
