@@ -24,9 +24,8 @@ PulseAudioOutput::~PulseAudioOutput()
 
 void PulseAudioOutput::open()
 {
-    if (m_opened)
-        return;
-    m_opened = true;
+    if (m_device || m_silent)
+        return; // opened before, to the device or, failing that, to silence
     const SoundModule& module = loadSoundModule();
     QString why = module.error;
     if (module.functions) {

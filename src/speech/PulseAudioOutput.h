@@ -29,7 +29,6 @@ public:
 private:
     void open();
 
-    bool m_opened = false;
     const SuiteSoundModule* m_module = nullptr;
     SuiteSoundDevice* m_device = nullptr;
     std::unique_ptr<NullAudioOutput> m_silent;

@@ -11,6 +11,12 @@ namespace suite {
 
 namespace {
 
+QString soundModulePath()
+{
+    return QDir::cleanPath(
+        paths::binaryDir() + QStringLiteral("/../lib/sprachausgabe/sprachausgabe-ton.so"));
+}
+
 SoundModule load()
 {
     const QString path = soundModulePath();
@@ -29,12 +35,6 @@ SoundModule load()
 }
 
 } // namespace
-
-QString soundModulePath()
-{
-    return QDir::cleanPath(
-        paths::binaryDir() + QStringLiteral("/../lib/sprachausgabe/sprachausgabe-ton.so"));
-}
 
 const SoundModule& loadSoundModule()
 {

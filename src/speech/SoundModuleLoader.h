@@ -16,7 +16,4 @@ struct SoundModule {
 
 const SoundModule& loadSoundModule();
 
-// Where the module is looked for.
-QString soundModulePath();
-
 } // namespace suite
