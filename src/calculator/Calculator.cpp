@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include <algorithm>
 #include <array>
 
 namespace suite::calc {
